@@ -1,0 +1,15 @@
+#include "battle/BattleRound.h"
+
+void CBattleRound::NewRound() {
+    leftShip.Reset();
+    rightShip.Reset();
+}
+
+void CBattleRound::Advance() {
+    leftShip.Step();
+    rightShip.Step();
+}
+
+HitOutcome CBattleRound::Resolve() {
+    return ResolveHits(leftShip, rightShip);
+}

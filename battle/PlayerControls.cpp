@@ -1,0 +1,105 @@
+#include "battle/PlayerControls.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The doubles nearest to 1/600 and 1/400. The conversion divides by the product of the client
+// size and these, not by the exact ratio, and its rounding decides the target.
+constexpr double kPointerScaleX = 1.0 / 600.0;
+constexpr double kPointerScaleY = 1.0 / 400.0;
+
+int TruncateToInt(double value) {
+    // A pointer position is a 16-bit quantity, so the quotient fits easily; the guard keeps a
+    // caller's absurd input from becoming undefined behaviour.
+    constexpr double kLow = std::numeric_limits<int>::min();
+    constexpr double kHigh = std::numeric_limits<int>::max();
+    if (!(value > kLow)) {
+        return std::numeric_limits<int>::min();
+    }
+    if (!(value < kHigh)) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(value);  // truncates toward zero
+}
+
+// Where a direction key sends the ship. Each coordinate is either an edge of the box or the
+// ship's current coordinate.
+enum class Aim { Low, Stay, High };
+
+struct KeyAction {
+    int virtualKey;
+    Aim x;
+    Aim y;
+};
+
+constexpr KeyAction kDirectionKeys[] = {
+    {vk::kEnd, Aim::Low, Aim::High},      {vk::kHome, Aim::Low, Aim::Low},
+    {vk::kLeft, Aim::Low, Aim::Stay},     {vk::kUp, Aim::Stay, Aim::Low},
+    {vk::kRight, Aim::High, Aim::Stay},   {vk::kDown, Aim::Stay, Aim::High},
+    {vk::kInsert, Aim::Stay, Aim::Stay},  {vk::kNumpad0, Aim::Stay, Aim::Stay},
+    {vk::kNumpad1, Aim::Low, Aim::High},  {vk::kNumpad2, Aim::Stay, Aim::High},
+    {vk::kNumpad3, Aim::High, Aim::High}, {vk::kNumpad4, Aim::Low, Aim::Stay},
+    {vk::kNumpad6, Aim::High, Aim::Stay}, {vk::kNumpad7, Aim::Low, Aim::Low},
+    {vk::kNumpad8, Aim::Stay, Aim::Low},  {vk::kNumpad9, Aim::High, Aim::Low},
+};
+
+int AimAt(Aim aim, int current, int low, int high) {
+    switch (aim) {
+        case Aim::Low:
+            return low;
+        case Aim::High:
+            return high;
+        case Aim::Stay:
+            break;
+    }
+    return current;
+}
+
+}  // namespace
+
+ControlResult MovePointer(CBattleRound& round, int px, int py, int width, int height) {
+    CShip& ship = round.leftShip;
+    if (ship.computer) {
+        return ControlResult::Ignored;
+    }
+    // A minimised window has no client area to measure the pointer against.
+    if (width <= 0 || height <= 0) {
+        return ControlResult::Handled;
+    }
+    ship.targetX = TruncateToInt(px / (width * kPointerScaleX));
+    ship.targetY = TruncateToInt(py / (height * kPointerScaleY));
+    return ControlResult::Handled;
+}
+
+ControlResult PressLeftButton(CBattleRound& round) {
+    CShip& ship = round.leftShip;
+    if (ship.computer) {
+        return ControlResult::Ignored;
+    }
+    ship.Fire();
+    return ControlResult::Handled;
+}
+
+ControlResult PressKey(CBattleRound& round, int virtualKey) {
+    CShip& ship = round.rightShip;
+    if (ship.computer) {
+        return ControlResult::Ignored;
+    }
+    if (virtualKey == vk::kSpace) {
+        ship.Fire();
+        return ControlResult::Handled;
+    }
+    for (const KeyAction& action : kDirectionKeys) {
+        if (action.virtualKey == virtualKey) {
+            // Both coordinates from the position at the moment of the press, written together.
+            const int newX = AimAt(action.x, ship.x, ship.minX, ship.maxX);
+            const int newY = AimAt(action.y, ship.y, ship.minY, ship.maxY);
+            ship.targetX = newX;
+            ship.targetY = newY;
+            break;
+        }
+    }
+    return ControlResult::Handled;
+}

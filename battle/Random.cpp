@@ -1,0 +1,43 @@
+#include "battle/Random.h"
+
+namespace {
+
+std::uint32_t state = 0;
+
+constexpr std::uint32_t kMultiplier = 214013;
+constexpr std::uint32_t kIncrement = 2531011;
+
+}  // namespace
+
+void SeedRandom(std::uint32_t seed) {
+    state = seed;
+}
+
+std::uint32_t RandomState() {
+    return state;
+}
+
+int DrawRandom() {
+    state = state * kMultiplier + kIncrement;  // unsigned: wraps modulo 2^32
+    return static_cast<int>((state >> 16) & 0x7FFF);
+}
+
+int RandomIndex(int n) {
+    const int r = DrawRandom();
+    if (n < 2) {
+        return 0;
+    }
+    // Each index owns a bucket of b draws; the walk stops at the last index, which also takes
+    // the remainder of the draw range.
+    const int b = 32767 / n;
+    int i = 1;
+    int c = b;
+    while (r >= c) {
+        i = i + 1;
+        c = c + b;
+        if (i >= n) {
+            break;
+        }
+    }
+    return i - 1;
+}
