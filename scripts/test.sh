@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Skirmora and runs every test: first the release build, then
+# the same suites under the address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+for preset in release asan; do
+    echo "== $preset build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" -j "$(nproc)"
+done

@@ -1,0 +1,46 @@
+#include "tools/sim/Simulation.h"
+
+#include <utility>
+
+#include "battle/PlayerControls.h"
+#include "battle/Random.h"
+#include "tools/sim/Trace.h"
+
+CSimulation::CSimulation(const SimOptions& options, std::vector<ScriptEvent> events)
+    : options_(options), events_(std::move(events)) {
+    SeedRandom(options_.seed);
+    round_.NewRound();
+    round_.leftShip.computer = options_.leftComputer;
+    round_.rightShip.computer = options_.rightComputer;
+}
+
+void CSimulation::Run(std::ostream* trace) {
+    auto next = events_.begin();
+    for (int tick = 1; tick <= options_.ticks; ++tick) {
+        for (; next != events_.end() && next->tick == tick; ++next) {
+            Apply(*next);
+        }
+        round_.Advance();
+        const HitOutcome outcome = round_.Resolve();
+        if (trace != nullptr) {
+            WriteTraceLine(*trace, tick, round_, outcome);
+        }
+    }
+}
+
+void CSimulation::Apply(const ScriptEvent& event) {
+    switch (event.kind) {
+        case ScriptEvent::Kind::Pointer:
+            MovePointer(round_, event.a, event.b, options_.width, options_.height);
+            break;
+        case ScriptEvent::Kind::Button:
+            PressLeftButton(round_);
+            break;
+        case ScriptEvent::Kind::Key:
+            PressKey(round_, event.a);
+            break;
+        case ScriptEvent::Kind::NewRound:
+            round_.NewRound();
+            break;
+    }
+}

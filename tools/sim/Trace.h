@@ -1,0 +1,9 @@
+#pragma once
+
+#include <ostream>
+
+#include "battle/BattleRound.h"
+
+// One line of JSON with the whole battle state after a tick and what its hit resolution did.
+void WriteTraceLine(std::ostream& out, int tick, const CBattleRound& round,
+                    const HitOutcome& outcome);
