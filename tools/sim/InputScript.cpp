@@ -74,11 +74,12 @@ std::optional<ScriptEvent> ParseEvent(const std::vector<std::string_view>& words
     } else if (name == "newround") {
         event.kind = ScriptEvent::Kind::NewRound;
     } else {
-        problem = "unknown event '" + std::string(name) + "'";
+        problem = std::string("unknown event '").append(name).append("'");
         return std::nullopt;
     }
     if (words.size() != 2 + operands) {
-        problem = "'" + std::string(name) + "' takes " + std::to_string(operands) + " operand(s)";
+        problem = std::string("'").append(name).append("' takes ");
+        problem.append(std::to_string(operands)).append(" operand(s)");
         return std::nullopt;
     }
     if (event.kind == ScriptEvent::Kind::Pointer) {

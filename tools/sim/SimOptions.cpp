@@ -93,15 +93,19 @@ std::variant<SimOptions, OptionsError> ParseSimOptions(std::span<const std::stri
             options.help = true;
         } else if (TakesValue(name)) {
             if (i + 1 >= args.size()) {
-                return OptionsError{"argument " + std::string(name) + ": a value must follow"};
+                return OptionsError{
+                    std::string("argument ").append(name).append(": a value must follow")};
             }
             const std::string_view value = args[++i];
             if (!ApplyOption(name, value, options)) {
-                return OptionsError{"argument " + std::string(name) + ": bad value '" +
-                                    std::string(value) + "'"};
+                return OptionsError{std::string("argument ")
+                                        .append(name)
+                                        .append(": bad value '")
+                                        .append(value)
+                                        .append("'")};
             }
         } else {
-            return OptionsError{"argument " + std::string(name) + ": unknown option"};
+            return OptionsError{std::string("argument ").append(name).append(": unknown option")};
         }
     }
     return options;
