@@ -1,0 +1,9 @@
+#include "resources/ResourcePaths.h"
+
+std::string BitmapResourcePath(int id) {
+    return ":/bitmap/" + std::to_string(id);
+}
+
+std::string IconResourcePath(int id) {
+    return ":/icon/" + std::to_string(id);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+// One colour-table entry: 8 bits per channel.
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
