@@ -1,0 +1,8 @@
+#include "render/Background.h"
+
+#include "battle/Ship.h"
+
+void DrawBackground(CSurface& target, const ClientExtent& client, const QImage& background) {
+    target.StretchCopy(0, 0, client.Width(), client.Height(), background, 0, 0, kWorldWidth,
+                       kWorldHeight);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+#include "render/ClientExtent.h"
+#include "render/Surface.h"
+
+// Stretches the whole world of the background image over the whole client area: the first
+// step of every paint, and the only transfer that covers everything.
+void DrawBackground(CSurface& target, const ClientExtent& client, const QImage& background);

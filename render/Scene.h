@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+
+#include "battle/BattleRound.h"
+#include "battle/HitResolution.h"
+#include "render/ClientExtent.h"
+#include "render/EnergyBars.h"
+#include "render/SpriteSet.h"
+#include "render/Surface.h"
+
+// Everything a scene is drawn from, owned elsewhere: the background of the whole world, each
+// side's sprites and the energy bar panel.
+struct SceneArt {
+    const QImage& background;
+    const CSpriteSet& left;
+    const CSpriteSet& right;
+    const CEnergyBars& bars;
+};
+
+// One tick of the battle with its drawing: the model advances, both ships are drawn over their
+// old images (the left ship first, so the right side's tiles cover the left side's where they
+// meet), hits are resolved and their traces repaired. Only the tiles and patches are drawn,
+// never the whole scene; the target records each. Returns the hit resolution's outcome.
+HitOutcome RunTick(CBattleRound& round, const SceneArt& art, const ClientExtent& client,
+                   CSurface& target);
+
+// The whole picture, without advancing the model: background, both ships, both bars, then a
+// hit resolution with the same repairs as a tick. The bars are blanked for the current energies
+// right after they are drawn, so a repaint never shows a damaged ship with a full bar.
+HitOutcome PaintScene(CBattleRound& round, const SceneArt& art, const ClientExtent& client,
+                      CSurface& target);
