@@ -23,8 +23,9 @@ TEST(InputScript, ReadsEveryEventKind) {
         "  4\tbutton   # trailing comment\r\n"
         "5 key 0x25\n"
         "5 key 32\n"
-        "6 newround\n");
-    ASSERT_EQ(events.size(), 5u);
+        "6 newround\n"
+        "6 paint\n");
+    ASSERT_EQ(events.size(), 6u);
     EXPECT_EQ(events[0].kind, Kind::Pointer);
     EXPECT_EQ(events[0].tick, 3);
     EXPECT_EQ(events[0].a, 120);
@@ -35,6 +36,7 @@ TEST(InputScript, ReadsEveryEventKind) {
     EXPECT_EQ(events[3].a, 32);
     EXPECT_EQ(events[4].kind, Kind::NewRound);
     EXPECT_EQ(events[4].tick, 6);
+    EXPECT_EQ(events[5].kind, Kind::Paint);
 }
 
 TEST(InputScript, SortsByTickKeepingFileOrderWithinATick) {
@@ -68,6 +70,7 @@ TEST(InputScript, RefusesMalformedLinesNamingThem) {
         {"key hex without digits", "1 key 0x\n", 1},
         {"key negative", "1 key -1\n", 1},
         {"newround with operand", "1 newround now\n", 1},
+        {"paint with operand", "1 paint 2\n", 1},
         {"tick beyond 32 bits", "4294967296 button\n", 1},
         {"error on a later line", "1 button\n2 button\n3 key\n", 3},
     };

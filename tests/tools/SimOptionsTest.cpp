@@ -20,13 +20,14 @@ TEST(SimOptions, DefaultsAreSeedOneHundredTicksBothComputer) {
     EXPECT_EQ(options.width, 600);
     EXPECT_EQ(options.height, 400);
     EXPECT_TRUE(options.inputPath.empty());
+    EXPECT_TRUE(options.pngPath.empty());
     EXPECT_FALSE(options.trace);
 }
 
 TEST(SimOptions, ReadsEveryOption) {
     const auto parsed =
         Parse({"--seed", "4294967295", "--ticks", "0", "--left", "person", "--right", "person",
-               "--size", "1920x1080", "--input", "a.txt", "--trace"});
+               "--size", "1920x1080", "--input", "a.txt", "--trace", "--png", "out.png"});
     const SimOptions& options = std::get<SimOptions>(parsed);
     EXPECT_EQ(options.seed, 4294967295u);
     EXPECT_EQ(options.ticks, 0);
@@ -36,6 +37,7 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_EQ(options.height, 1080);
     EXPECT_EQ(options.inputPath, "a.txt");
     EXPECT_TRUE(options.trace);
+    EXPECT_EQ(options.pngPath, "out.png");
 }
 
 TEST(SimOptions, RefusesBadArgumentsNamingThem) {

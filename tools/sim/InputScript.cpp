@@ -73,6 +73,8 @@ std::optional<ScriptEvent> ParseEvent(const std::vector<std::string_view>& words
         operands = 1;
     } else if (name == "newround") {
         event.kind = ScriptEvent::Kind::NewRound;
+    } else if (name == "paint") {
+        event.kind = ScriptEvent::Kind::Paint;
     } else {
         problem = std::string("unknown event '").append(name).append("'");
         return std::nullopt;

@@ -7,7 +7,7 @@
 
 // One scripted input of the headless simulator, applied before the tick it names.
 struct ScriptEvent {
-    enum class Kind { Pointer, Button, Key, NewRound };
+    enum class Kind { Pointer, Button, Key, NewRound, Paint };
 
     int tick = 0;
     Kind kind = Kind::Button;
@@ -22,6 +22,6 @@ struct ScriptError {
 };
 
 // Reads a whole input script, one event a line ("T pointer PX PY", "T button", "T key CODE",
-// "T newround"; '#' starts a comment). The events come back sorted by tick, in file order
-// within a tick.
+// "T newround", "T paint"; '#' starts a comment). The events come back sorted by tick, in file
+// order within a tick.
 std::variant<std::vector<ScriptEvent>, ScriptError> ParseInputScript(std::string_view text);

@@ -7,7 +7,7 @@
 const char* const kSimUsage =
     "usage: skirmora-sim [--seed N] [--ticks N] [--left person|computer] "
     "[--right person|computer]\n"
-    "                    [--size WxH] [--input FILE] [--trace]\n";
+    "                    [--size WxH] [--input FILE] [--trace] [--png FILE]\n";
 
 namespace {
 
@@ -73,12 +73,16 @@ bool ApplyOption(std::string_view name, std::string_view value, SimOptions& opti
         options.inputPath = std::string(value);
         return !value.empty();
     }
+    if (name == "--png") {
+        options.pngPath = std::string(value);
+        return !value.empty();
+    }
     return false;
 }
 
 bool TakesValue(std::string_view name) {
     return name == "--seed" || name == "--ticks" || name == "--left" || name == "--right" ||
-           name == "--size" || name == "--input";
+           name == "--size" || name == "--input" || name == "--png";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct SimOptions {
     int height = 400;
     std::string inputPath;  // empty: no input
     bool trace = false;
+    std::string pngPath;  // empty: no picture
     bool help = false;
 };
 

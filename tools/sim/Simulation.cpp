@@ -12,6 +12,32 @@ CSimulation::CSimulation(const SimOptions& options, std::vector<ScriptEvent> eve
     round_.NewRound();
     round_.leftShip.computer = options_.leftComputer;
     round_.rightShip.computer = options_.rightComputer;
+    if (!options_.pngPath.empty()) {
+        picture_ = std::make_unique<CSimPicture>(options_.width, options_.height);
+    }
+    FullPaint();
+}
+
+bool CSimulation::WritePicture(const std::string& path) const {
+    return picture_ && picture_->WritePng(path);
+}
+
+// A paint resolves hits as the window's does, so the battle is the same with or without a
+// picture.
+void CSimulation::FullPaint() {
+    if (picture_) {
+        picture_->PaintAll(round_);
+    } else {
+        round_.Resolve();
+    }
+}
+
+HitOutcome CSimulation::Tick() {
+    if (picture_) {
+        return picture_->Tick(round_);
+    }
+    round_.Advance();
+    return round_.Resolve();
 }
 
 void CSimulation::Run(std::ostream* trace) {
@@ -20,8 +46,7 @@ void CSimulation::Run(std::ostream* trace) {
         for (; next != events_.end() && next->tick == tick; ++next) {
             Apply(*next);
         }
-        round_.Advance();
-        const HitOutcome outcome = round_.Resolve();
+        const HitOutcome outcome = Tick();
         if (trace != nullptr) {
             WriteTraceLine(*trace, tick, round_, outcome);
         }
@@ -41,6 +66,10 @@ void CSimulation::Apply(const ScriptEvent& event) {
             break;
         case ScriptEvent::Kind::NewRound:
             round_.NewRound();
+            FullPaint();
+            break;
+        case ScriptEvent::Kind::Paint:
+            FullPaint();
             break;
     }
 }

@@ -55,5 +55,9 @@ int main(int argc, char** argv) {
     CSimulation simulation(options, std::move(events));
     simulation.Run(options.trace ? &std::cout : nullptr);
     std::cout.flush();
+    if (!options.pngPath.empty() && !simulation.WritePicture(options.pngPath)) {
+        std::cerr << "skirmora-sim: cannot write '" << options.pngPath << "'\n";
+        return 1;
+    }
     return std::cout ? 0 : 1;
 }

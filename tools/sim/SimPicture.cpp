@@ -1,0 +1,28 @@
+#include "tools/sim/SimPicture.h"
+
+#include "render/ImageLoader.h"
+#include "resources/ResourceIds.h"
+
+CSimPicture::CSimPicture(int width, int height)
+    : leftSprites(kEmperorSpriteIds),
+      rightSprites(kRebelSpriteIds),
+      background(LoadBitmapById(kBackgroundBitmap)),
+      extent(ClientOfSize(width, height)),
+      surface(width, height) {}
+
+void CSimPicture::PaintAll(CBattleRound& round) {
+    PaintScene(round, Art(), extent, surface);
+    surface.ClearDamage();
+}
+
+HitOutcome CSimPicture::Tick(CBattleRound& round) {
+    const HitOutcome outcome = RunTick(round, Art(), extent, surface);
+    surface.ClearDamage();
+    return outcome;
+}
+
+bool CSimPicture::WritePng(const std::string& path) const {
+    return surface.Image()
+        .convertToFormat(QImage::Format_RGB888)
+        .save(QString::fromStdString(path), "PNG");
+}

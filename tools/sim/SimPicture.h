@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+#include "battle/BattleRound.h"
+#include "render/ClientExtent.h"
+#include "render/EnergyBars.h"
+#include "render/Scene.h"
+#include "render/SpriteSet.h"
+#include "render/Surface.h"
+
+// The picture of a simulated battle, kept exactly as the game window keeps it: one surface of
+// the client size that full paints and ticks draw into, never redrawn as a whole between paints.
+class CSimPicture {
+public:
+    CSimPicture(int width, int height);
+
+    // The whole picture anew, as after an expose or a resize (its hit resolution included).
+    void PaintAll(CBattleRound& round);
+
+    // One tick of the battle with its drawing.
+    HitOutcome Tick(CBattleRound& round);
+
+    // Writes the picture as an 8-bit RGB PNG; false when it cannot be written.
+    bool WritePng(const std::string& path) const;
+
+    const QImage& Image() const { return surface.Image(); }
+
+private:
+    SceneArt Art() const { return {background, leftSprites, rightSprites, bars}; }
+
+    CSpriteSet leftSprites;
+    CSpriteSet rightSprites;
+    CEnergyBars bars;
+    QImage background;
+    ClientExtent extent;
+    CSurface surface;
+};
