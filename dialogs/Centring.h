@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+
+// The window system's rectangles: right and bottom lie just past the last pixel, as the
+// placement rules count them.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+struct ScreenPosition {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPosition&, const ScreenPosition&) = default;
+};
+
+ScreenRect ToScreenRect(const QRect& rect);
+
+// The top-left corner that centres a window of the given outer size on the centre of `over`,
+// then moves it inside `workArea` where it would stick out; a window larger than the work area
+// has its top-left corner on the work area's. Every halving truncates toward zero.
+ScreenPosition CentreOver(int width, int height, const ScreenRect& over,
+                          const ScreenRect& workArea);
+
+// The work area of the primary screen: the desktop without its panels.
+ScreenRect PrimaryWorkArea();
+
+// The work area of the screen nearest to the given rectangle.
+ScreenRect WorkAreaNearest(const QRect& rect);

@@ -1,0 +1,199 @@
+#include "dialogs/TemplateDialog.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/GroupFrame.h"
+#include "render/ImageLoader.h"
+#include "resources/ResourcePaths.h"
+
+namespace {
+
+// Icons show at the size they are drawn at, whatever size the template gives them.
+constexpr int kIconSide = 32;
+
+constexpr char kControlIdProperty[] = "controlId";
+
+QPixmap IconPixmap(int id) {
+    return QIcon(QString::fromStdString(IconResourcePath(id))).pixmap(kIconSide, kIconSide);
+}
+
+QLabel* CreateStatic(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    if (control.style & kSsBitmap) {
+        label->setPixmap(QPixmap::fromImage(LoadBitmapById(control.imageId)));
+        return label;
+    }
+    if (control.style & kSsIcon) {
+        label->setPixmap(IconPixmap(control.imageId));
+        return label;
+    }
+    label->setText(QString::fromLatin1(control.text));
+    label->setTextFormat(Qt::PlainText);
+    const Qt::Alignment horizontal = (control.style & kSsCenter) ? Qt::AlignHCenter : Qt::AlignLeft;
+    // A vertically centred text stays on one line; the others wrap within their box.
+    if (control.style & kSsCenterImage) {
+        label->setAlignment(horizontal | Qt::AlignVCenter);
+    } else {
+        label->setAlignment(horizontal | Qt::AlignTop);
+        label->setWordWrap(true);
+    }
+    return label;
+}
+
+}  // namespace
+
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    const QString family = QString::fromLatin1(dialogTemplate.fontName);
+    QFont font = QFontDatabase::hasFamily(family)
+                     ? QFont(family)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(dialogTemplate.fontPoints);
+    return font;
+}
+
+CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromLatin1(dialogTemplate.title));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFont(DialogFont(dialogTemplate));
+
+    // Dialog units: a quarter of the average character width across, an eighth of the
+    // character height down.
+    const QFontMetrics metrics(font());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    baseUnitY = metrics.height();
+
+    const QRect client = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
+    setFixedSize(client.size());
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        controls.push_back(CreateControl(control));
+    }
+    ChainTabOrder();
+}
+
+QRect CTemplateDialog::ToPixels(int x, int y, int width, int height) const {
+    return {x * baseUnitX / 4, y * baseUnitY / 8, width * baseUnitX / 4, height * baseUnitY / 8};
+}
+
+QWidget* CTemplateDialog::CreateControl(const ControlTemplate& control) {
+    QWidget* widget = nullptr;
+    if (control.controlClass == ControlClass::Static) {
+        widget = CreateStatic(control, this);
+    } else if (control.style & kBsAutoCheckBox) {
+        widget = new QCheckBox(QString::fromLatin1(control.text), this);
+    } else if (control.style & kBsGroupBox) {
+        widget = new CGroupFrame(QString::fromLatin1(control.text), this);
+    } else {
+        auto* button = new QPushButton(QString::fromLatin1(control.text), this);
+        button->setDefault((control.style & kBsDefPushButton) != 0);
+        button->setAutoDefault(false);
+        if (control.id == kIdOk) {
+            connect(button, &QPushButton::clicked, this, &CTemplateDialog::accept);
+        }
+        widget = button;
+    }
+    widget->setProperty(kControlIdProperty, control.id);
+    widget->setFocusPolicy((control.style & kWsTabStop) ? Qt::StrongFocus : Qt::NoFocus);
+
+    QRect place = ToPixels(control.x, control.y, control.width, control.height);
+    // Pictures take the size of their image, as the window system's picture controls do.
+    if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull()) {
+        place.setSize(label->pixmap().deviceIndependentSize().toSize());
+    }
+    widget->setGeometry(place);
+    if (control.style & kBsGroupBox) {
+        widget->lower();
+    }
+    return widget;
+}
+
+void CTemplateDialog::ChainTabOrder() {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : controls) {
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+QWidget* CTemplateDialog::Control(int id) const {
+    for (QWidget* widget : controls) {
+        if (widget->property(kControlIdProperty).toInt() == id) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+void CTemplateDialog::showEvent(QShowEvent* event) {
+    if (!exchangedOnOpen) {
+        exchangedOnOpen = true;
+        DoDataExchange(true);
+    }
+    QDialog::showEvent(event);
+    PlaceByOuterSize();
+}
+
+void CTemplateDialog::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    PlaceByOuterSize();
+}
+
+void CTemplateDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceByOuterSize();
+}
+
+void CTemplateDialog::PlaceBy(Placement newPlacement) {
+    placement = std::move(newPlacement);
+    placedByOuterSize = false;
+    const ScreenPosition position = placement(width(), height());
+    move(position.x, position.y);
+    PlaceByOuterSize();
+}
+
+// The frame is known only once the dialog is on the screen: some platforms tell it at once,
+// others with a later move or resize. The dialog is placed again then, once.
+void CTemplateDialog::PlaceByOuterSize() {
+    if (!placement || placedByOuterSize || !isVisible()) {
+        return;
+    }
+    const QSize outer = frameGeometry().size();
+    if (outer == size()) {
+        return;  // no frame reported (yet)
+    }
+    placedByOuterSize = true;
+    const ScreenPosition position = placement(outer.width(), outer.height());
+    move(position.x, position.y);
+}
+
+void CTemplateDialog::DoDataExchange(bool) {}
+
+void CTemplateDialog::OnOK() {
+    DoDataExchange(false);
+    QDialog::accept();
+}
+
+void CTemplateDialog::OnCancel() {
+    QDialog::reject();
+}
+
+void CTemplateDialog::accept() {
+    OnOK();
+}
+
+void CTemplateDialog::reject() {
+    OnCancel();
+}

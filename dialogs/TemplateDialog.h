@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "dialogs/Centring.h"
+#include "resources/DialogTemplates.h"
+
+// A modal dialog built from its template: fixed size, the template's font, its controls at
+// their places in template order (also the tab order). Like the dialogs of a classic desktop
+// framework, it exchanges data with its controls when it opens and when OK is pressed, and
+// ends with OK (the OK button or Enter) or Cancel (Escape or the title bar's close button).
+class CTemplateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent);
+
+    // The controls in template order, and the first control with an identifier.
+    const std::vector<QWidget*>& Controls() const { return controls; }
+    QWidget* Control(int id) const;
+
+    // Converts a rectangle in dialog units into pixels with the dialog font's metrics.
+    QRect ToPixels(int x, int y, int width, int height) const;
+
+    // Where the dialog's outer rectangle goes, for its outer width and height.
+    using Placement = std::function<ScreenPosition(int width, int height)>;
+
+    // Places the dialog now, taking its own size for the outer size while its frame is
+    // unknown, and again by its outer size as soon as the window system tells the frame.
+    void PlaceBy(Placement placement);
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    // Moves data between the dialog's fields and its controls: towards the controls when the
+    // dialog opens, from them on OK.
+    virtual void DoDataExchange(bool toControls);
+    // OK: data from the controls, then the dialog ends with OK.
+    virtual void OnOK();
+    // Cancel: the dialog ends with Cancel; nothing is exchanged.
+    virtual void OnCancel();
+
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* CreateControl(const ControlTemplate& control);
+    void ChainTabOrder();
+    void PlaceByOuterSize();
+
+    int baseUnitX = 0;  // average character width of the dialog font
+    int baseUnitY = 0;  // character height of the dialog font
+    std::vector<QWidget*> controls;
+    bool exchangedOnOpen = false;
+    Placement placement;
+    bool placedByOuterSize = false;
+};
+
+// The font a template names, or the system's sans-serif font at the same size where that font
+// is not installed.
+QFont DialogFont(const DialogTemplate& dialogTemplate);
