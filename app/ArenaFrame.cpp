@@ -1,0 +1,209 @@
+#include "app/ArenaFrame.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimerEvent>
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+
+#include "app/ArenaCanvas.h"
+#include "app/SettingsStore.h"
+#include "battle/Random.h"
+#include "dialogs/Centring.h"
+#include "dialogs/Commands.h"
+#include "dialogs/MenuBuilder.h"
+#include "render/ImageLoader.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
+
+namespace {
+
+constexpr int kTickMilliseconds = 30;
+
+constexpr char kWindowTitle[] = "Skirmora";
+
+WindowRect FromQRect(const QRect& rect) {
+    const ScreenRect screen = ToScreenRect(rect);
+    return {screen.left, screen.top, screen.right, screen.bottom};
+}
+
+// The largest width and the largest height among the screens: no window needs to be larger.
+QSize LargestScreenSize() {
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        largest = largest.expandedTo(screen->geometry().size());
+    }
+    return largest;
+}
+
+// The main window opens centred on the primary screen's work area.
+ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
+    const ScreenRect workArea = PrimaryWorkArea();
+    return CentreOver(size.width, size.height, workArea, workArea);
+}
+
+}  // namespace
+
+CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebelSpriteIds) {
+    SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
+    const WindowRect stored = WindowRectFromSetting(storedText.toStdString());
+    battle.NewRound();
+    CreateWindowAt(stored);
+    clientExtent = canvas->Extent();
+    AttachMenu();
+    setWindowIcon(QIcon(QString::fromStdString(IconResourcePath(kEmblemIcon))));
+    background = LoadBitmapById(kBackgroundBitmap);
+    StartTick();
+    battle.leftShip.computer =
+        IsComputerDriven(ReadSettingInt(kGameSection, kLeftPlayerValue, kPlayerUnset));
+    battle.rightShip.computer =
+        IsComputerDriven(ReadSettingInt(kGameSection, kRightPlayerValue, kPlayerUnset));
+    normalRect = RestoredFrameRect();
+    RunSetupDialog(this, battle, *this);
+}
+
+CArenaFrame::~CArenaFrame() {
+    background = QImage();
+    // A failed write leaves the old value; the game has no one to tell, and the next run
+    // starts from what is there.
+    WriteSettingText(kAppearanceSection, kWindowRectValue,
+                     QString::fromStdString(FormatWindowRect(normalRect)));
+    StopTick();
+    WriteSettingInt(kGameSection, kRightPlayerValue,
+                    battle.rightShip.computer ? kComputerDriven : kPersonDriven);
+    WriteSettingInt(kGameSection, kLeftPlayerValue,
+                    battle.leftShip.computer ? kComputerDriven : kPersonDriven);
+}
+
+void CArenaFrame::CreateWindowAt(const WindowRect& stored) {
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    canvas = new CArenaCanvas(battle, surface, this);
+    setCentralWidget(canvas);
+    connect(canvas, &CArenaCanvas::clientResized, this, &CArenaFrame::OnClientResized);
+
+    const QSize largest = LargestScreenSize();
+    outerSize = OuterSizeFromStored(stored, largest.width(), largest.height());
+    // Until the window manager reports the frame around the window, the whole outer size goes
+    // to the window itself; ApplyOuterSize corrects it once the frame is known.
+    resize(outerSize.width, outerSize.height);
+    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
+    move(position.x, position.y);
+}
+
+void CArenaFrame::AttachMenu() {
+    BuildMenuBar(*menuBar(), kMainMenuTemplate, [this](int command) { OnCommand(command); });
+}
+
+void CArenaFrame::OnCommand(int command) {
+    switch (command) {
+        case kExitCommand:
+            close();  // the same way out as the title bar's close button
+            break;
+        case kNewGameCommand:
+            RunNewGameCommand(this, battle, *this, [this] { PaintAll(); });
+            break;
+        case kAboutCommand:
+            RunAboutCommand(this);
+            break;
+        default:
+            break;
+    }
+}
+
+void CArenaFrame::ApplyOuterSize() {
+    if (outerSizeSettled || !isVisible()) {
+        return;
+    }
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull()) {
+        return;  // no frame reported (yet): the outer size is the window's own
+    }
+    outerSizeSettled = true;
+    resize(std::max(outerSize.width - frame.width(), 1),
+           std::max(outerSize.height - frame.height(), 1));
+    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
+    move(position.x, position.y);
+}
+
+void CArenaFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    ApplyOuterSize();
+}
+
+void CArenaFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyOuterSize();
+}
+
+// A platform that knows the frame as soon as the window exists sends no move or resize after
+// showing it; the outer size is applied here then.
+void CArenaFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    ApplyOuterSize();
+}
+
+void CArenaFrame::StopTick() {
+    if (timerId != 0) {
+        killTimer(timerId);
+        timerId = 0;
+    }
+}
+
+void CArenaFrame::StartTick() {
+    StopTick();
+    timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+}
+
+SceneArt CArenaFrame::Art() const {
+    return {background, leftSprites, rightSprites, bars};
+}
+
+void CArenaFrame::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != timerId) {
+        QMainWindow::timerEvent(event);
+        return;
+    }
+    BattleTick();
+}
+
+void CArenaFrame::BattleTick() {
+    RunTick(battle, Art(), clientExtent, surface);
+    canvas->ShowDamage(surface);
+    surface.ClearDamage();
+}
+
+void CArenaFrame::PaintAll() {
+    PaintScene(battle, Art(), clientExtent, surface);
+    surface.ClearDamage();
+    canvas->update();
+}
+
+void CArenaFrame::OnClientResized() {
+    clientExtent = canvas->Extent();
+    surface.Resize(clientExtent.Width(), clientExtent.Height());
+    PaintAll();
+}
+
+WindowRect CArenaFrame::RestoredFrameRect() const {
+    // The restored geometry excludes the frame; the frame is the same around either state.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QRect restored = normalGeometry().isValid() ? normalGeometry() : inner;
+    return FromQRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
+                                       frame.right() - inner.right(),
+                                       frame.bottom() - inner.bottom()));
+}
+
+void CArenaFrame::closeEvent(QCloseEvent* event) {
+    normalRect = RestoredFrameRect();
+    // The window stays until the main window object is destroyed after the event loop; its
+    // destruction writes the settings.
+    event->ignore();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+
+#include "app/WindowPlacement.h"
+#include "app/WindowRectText.h"
+#include "battle/BattleRound.h"
+#include "dialogs/TickControl.h"
+#include "render/ClientExtent.h"
+#include "render/EnergyBars.h"
+#include "render/Scene.h"
+#include "render/SpriteSet.h"
+#include "render/Surface.h"
+
+class CArenaCanvas;
+
+// The main window. It owns the whole game for the life of the process: the battle round, each
+// side's sprites, the energy bars, the background and the window surface. A 30 ms tick advances
+// the battle and draws only what moved; a full paint redraws everything. The settings are read
+// in the constructor and written by the destructor, which runs after the event loop has ended.
+class CArenaFrame : public QMainWindow, public CTickControl {
+    Q_OBJECT
+
+public:
+    // Builds everything, creates the hidden window at its stored size centred on the primary
+    // screen's work area, starts the tick and runs the setup dialog. The window is shown by the
+    // application afterwards.
+    CArenaFrame();
+
+    // Writes the window's restored rectangle and both sides' drivers to the settings store.
+    ~CArenaFrame() override;
+
+    void StopTick() override;
+    void StartTick() override;
+    bool TickRunning() const { return timerId != 0; }
+
+    // Redraws the whole client area: background, ships, bars and the repairs of a hit
+    // resolution, as after an expose or a resize.
+    void PaintAll();
+
+    CBattleRound& Battle() { return battle; }
+    const CSurface& Surface() const { return surface; }
+    const ClientExtent& Extent() const { return clientExtent; }
+    const WindowRect& NormalRect() const { return normalRect; }
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BattleTick();
+    void OnClientResized();
+    void CreateWindowAt(const WindowRect& stored);
+    void ApplyOuterSize();
+    void AttachMenu();
+    void OnCommand(int command);
+    SceneArt Art() const;
+    WindowRect RestoredFrameRect() const;
+
+    CBattleRound battle;
+    CSpriteSet leftSprites;
+    CSpriteSet rightSprites;
+    int timerId = 0;
+    CEnergyBars bars;
+    QImage background;
+    ClientExtent clientExtent;
+    WindowRect normalRect = kDefaultWindowRect;
+    CSurface surface;
+    CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget
+    // The outer size to give the window once the window manager has told its frame's size.
+    OuterSize outerSize;
+    bool outerSizeSettled = false;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <Qt>
+
+// The virtual-key code of a key press, as the key table of the controls knows keys: keypad
+// digits with Num Lock on have codes of their own, while without Num Lock the keypad sends the
+// navigation keys (keypad 5 sends Clear, keypad 9 and 3 Page Up and Page Down). 0 for a key
+// without a code here; such keys have no action anyway.
+int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,159 @@
+#include "app/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaType>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QVariant>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+QString& CompanyKey() {
+    static QString key;
+    return key;
+}
+
+QString ApplicationKey() {
+    // Without an application object there is no executable to ask about.
+    const QString executablePath =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+    const QString key = ApplicationKeyFromPath(executablePath);
+    return key.isEmpty() ? QCoreApplication::applicationName() : key;
+}
+
+// The file that QSettings itself picks for an organisation and application in native format
+// and user scope, opened by name instead: QSettings fixes that location once per process and
+// would also read the system-wide and company-wide fallback files, while the store holds the
+// user's own values only and follows XDG_CONFIG_HOME as it is at each operation.
+std::optional<QString> SettingsFilePath() {
+    const QString company = CompanyKey();
+    const QString application = ApplicationKey();
+    const QString configHome =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (company.isEmpty() || application.isEmpty() || configHome.isEmpty()) {
+        return std::nullopt;
+    }
+    return configHome + u'/' + company + u'/' + application + QStringLiteral(".conf");
+}
+
+QString SettingKey(const QString& section, const QString& value) {
+    return section + u'/' + value;
+}
+
+std::optional<QString> ReadStoredText(const QString& section, const QString& value) {
+    const std::optional<QString> file = SettingsFilePath();
+    if (!file) {
+        return std::nullopt;
+    }
+    const QSettings settings(*file, QSettings::NativeFormat);
+    QVariant stored = settings.value(SettingKey(section, value));
+    if (!stored.isValid() || !stored.convert(QMetaType::fromType<QString>())) {
+        return std::nullopt;
+    }
+    return stored.toString();
+}
+
+// QSettings keeps a change that did not reach the file in memory it shares with every later
+// QSettings of that file in this process, where later reads would find it. So a write that
+// cannot replace the file (no folder and none can be made, no right to create files in it, or
+// something other than a writable file in the file's place) is refused before anything is
+// staged. What can still fail after this check is the write itself, on a full disk say.
+bool CanReplaceFile(const QString& file) {
+    const QFileInfo info(file);
+    if (!QDir().mkpath(info.absolutePath())) {
+        return false;
+    }
+    if (info.exists()) {
+        QFile existing(file);
+        if (!info.isFile() || !existing.open(QIODevice::ReadWrite)) {
+            return false;
+        }
+    }
+    QTemporaryFile replacement(file);
+    return replacement.open();
+}
+
+QSettings::Status WriteOnce(const QString& file, const QString& key, const QVariant& data) {
+    QSettings settings(file, QSettings::NativeFormat);
+    // The file is replaced whole through a temporary file beside it, never rewritten in place,
+    // so an interrupted write leaves the old values or the new ones and never a truncated file.
+    // Where no temporary file can be made, the write fails rather than fall back.
+    settings.setAtomicSyncRequired(true);
+    settings.setValue(key, data);
+    settings.sync();
+    return settings.status();
+}
+
+SettingWriteObserver& WriteObserver() {
+    static SettingWriteObserver observer;
+    return observer;
+}
+
+bool WriteSettingOnce(const QString& section, const QString& value, const QVariant& data) {
+    const std::optional<QString> file = SettingsFilePath();
+    if (!file || !CanReplaceFile(*file)) {
+        return false;
+    }
+    const QString key = SettingKey(section, value);
+    QSettings::Status status = WriteOnce(*file, key, data);
+    // A malformed file leaves a format error from its reading that hides how the write went,
+    // although a write that works replaces it with a well-formed file. Writing once more, now
+    // to a file that reads cleanly, tells.
+    if (status == QSettings::FormatError) {
+        status = WriteOnce(*file, key, data);
+    }
+    return status == QSettings::NoError;
+}
+
+bool WriteSetting(const QString& section, const QString& value, const QVariant& data) {
+    const bool written = WriteSettingOnce(section, value, data);
+    if (WriteObserver()) {
+        WriteObserver()(section, value, written);
+    }
+    return written;
+}
+
+}  // namespace
+
+void SetSettingWriteObserver(SettingWriteObserver observer) {
+    WriteObserver() = std::move(observer);
+}
+
+QString ApplicationKeyFromPath(const QString& executablePath) {
+    const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
+    const qsizetype extensionStart = fileName.lastIndexOf(u'.');
+    return extensionStart > 0 ? fileName.first(extensionStart) : fileName;
+}
+
+void SetCompanyKey(const QString& name) {
+    CompanyKey() = name;
+}
+
+QString ReadSettingText(const QString& section, const QString& value, const QString& fallback) {
+    return ReadStoredText(section, value).value_or(fallback);
+}
+
+int ReadSettingInt(const QString& section, const QString& value, int fallback) {
+    const std::optional<QString> text = ReadStoredText(section, value);
+    if (!text) {
+        return fallback;
+    }
+    bool isNumber = false;
+    const int number = text->toInt(&isNumber, 10);
+    return isNumber ? number : fallback;
+}
+
+bool WriteSettingText(const QString& section, const QString& value, const QString& text) {
+    return WriteSetting(section, value, text);
+}
+
+bool WriteSettingInt(const QString& section, const QString& value, int number) {
+    return WriteSetting(section, value, number);
+}
