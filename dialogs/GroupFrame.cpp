@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFrame>
 
 namespace {
 
@@ -21,12 +20,13 @@ void CGroupFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
 
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.rect = rect().adjusted(0, metrics.height() / 2, 0, 0);
-    frame.lineWidth = 1;
-    frame.midLineWidth = 0;
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+    // The classic etched frame, drawn here rather than by the style: styles place a group box's
+    // frame below a title row of their own, where the template's controls would cross it.
+    const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
 
     const QRect titleArea(kTitleIndent, 0, metrics.horizontalAdvance(title()) + 2 * kTitleGap,
                           metrics.height());

@@ -261,3 +261,29 @@ TEST_F(DialogLayoutTest, AboutBoxTabStaysOnOk) {
 }
 
 }  // namespace
+
+// The frame's top line runs through the middle of the title, broken where the title stands.
+TEST(GroupFramePicture, TopLineRunsThroughTheTitleAndBreaksUnderIt) {
+    QWidget parent;
+    CGroupFrame frame(QStringLiteral("Imperator"), &parent);
+    frame.resize(200, 60);
+    const QImage picture = frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb line = frame.palette().color(QPalette::Mid).rgb();
+    const QRgb highlight = frame.palette().color(QPalette::Light).rgb();
+    const int top = frame.fontMetrics().height() / 2;
+    const int titleEnd = 6 + frame.fontMetrics().horizontalAdvance(frame.title()) + 4;
+
+    EXPECT_EQ(picture.pixel(2, top), line);
+    EXPECT_EQ(picture.pixel(2, top + 1), highlight);
+    EXPECT_EQ(picture.pixel(titleEnd + 5, top), line);
+    EXPECT_EQ(picture.pixel(0, 40), line);
+    EXPECT_EQ(picture.pixel(198, 58), line);
+    EXPECT_EQ(picture.pixel(199, 59), highlight);
+    // Under the title the line gives way to the title's text and background.
+    int lineUnderTitle = 0;
+    for (int x = 6; x < titleEnd; ++x) {
+        lineUnderTitle += picture.pixel(x, top) == line ? 1 : 0;
+    }
+    EXPECT_LT(lineUnderTitle, titleEnd - 6);
+    EXPECT_NE(picture.pixel(6, top), line);
+}
