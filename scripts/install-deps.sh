@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what lands there: exactly the expected
+# files, a valid desktop entry and AppStream metainfo, and square icons of their folders' sizes.
+# Usage: check-install.sh BUILD_DIR APP_ID "EXPECTED FILES"
+set -euo pipefail
+build=$1 appId=$2 expected=$3
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+actual=$(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort | tr '\n' ' ')
+if [[ "${actual% }" != "$expected" ]]; then
+    printf 'installed files differ\nexpected: %s\nactual:   %s\n' "$expected" "${actual% }"
+    exit 1
+fi
+
+desktop-file-validate "$prefix/share/applications/$appId.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$appId.metainfo.xml"
+grep -qx "Exec=skirmora" "$prefix/share/applications/$appId.desktop"
+grep -qx "Icon=$appId" "$prefix/share/applications/$appId.desktop"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20 of its header.
+for icon in "$prefix"/share/icons/hicolor/*/apps/"$appId.png"; do
+    size=$(basename "$(dirname "$(dirname "$icon")")")
+    read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    if [[ "${width}x${height}" != "$size" ]]; then
+        echo "$icon is ${width}x${height}, not $size"
+        exit 1
+    fi
+done
+echo "install into $prefix: all files in place and valid"
