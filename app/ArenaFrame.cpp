@@ -195,6 +195,12 @@ WindowRect CArenaFrame::RestoredFrameRect() const {
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
     const QRect restored = normalGeometry().isValid() ? normalGeometry() : inner;
+    if (!outerSizeSettled) {
+        // Until the frame has been taken into account the window's own size stands for the
+        // outer size, so adding a frame the platform already reports would grow the window a
+        // little with every run that ends before the window was shown.
+        return FromQRect(restored);
+    }
     return FromQRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
                                        frame.right() - inner.right(),
                                        frame.bottom() - inner.bottom()));

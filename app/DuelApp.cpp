@@ -6,6 +6,10 @@
 CDuelApp::CDuelApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The game ends through its main window's close, which ends the event loop itself.
     setQuitOnLastWindowClosed(false);
+    connect(&shutdownSignals, &CShutdownSignals::ShutdownRequested, this,
+            &CDuelApp::RequestShutdown);
+    // A session that ends asks the program to save its data first.
+    connect(this, &QGuiApplication::commitDataRequest, this, &CDuelApp::RequestShutdown);
 }
 
 CDuelApp::~CDuelApp() {
@@ -19,6 +23,22 @@ void CDuelApp::DestroyMainFrame() {
 bool CDuelApp::InitInstance() {
     SetCompanyKey(QString::fromLatin1(kCompanyKey));
     mainFrame = std::make_unique<CArenaFrame>();
+    if (shutdownRequested) {
+        // The request came during the setup dialog; the close can only end the event loop once
+        // that loop runs.
+        QMetaObject::invokeMethod(mainFrame.get(), &QWidget::close, Qt::QueuedConnection);
+        return true;
+    }
     mainFrame->show();
     return true;
+}
+
+void CDuelApp::RequestShutdown() {
+    shutdownRequested = true;
+    if (QWidget* dialog = activeModalWidget()) {
+        dialog->close();
+    }
+    if (mainFrame) {
+        mainFrame->close();
+    }
 }

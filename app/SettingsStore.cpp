@@ -10,7 +10,10 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
+#include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -47,9 +50,34 @@ QString SettingKey(const QString& section, const QString& value) {
     return section + u'/' + value;
 }
 
+// The store's own file holds a few dozen bytes. Something else in its place is not read: a
+// pipe would block the reading, a huge file would take long to parse, and the game must start
+// with its defaults instead.
+constexpr qint64 kLargestStoreFile = 64 * 1024;
+
+enum class StoreFile { Missing, Usable, Oversized, Unusable };
+
+StoreFile Inspect(const QString& file) {
+    std::error_code error;
+    const std::filesystem::path path(QFile::encodeName(file).toStdString());
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return StoreFile::Missing;
+    }
+    if (error || status.type() != std::filesystem::file_type::regular) {
+        return StoreFile::Unusable;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return StoreFile::Unusable;
+    }
+    return size > static_cast<std::uintmax_t>(kLargestStoreFile) ? StoreFile::Oversized
+                                                                 : StoreFile::Usable;
+}
+
 std::optional<QString> ReadStoredText(const QString& section, const QString& value) {
     const std::optional<QString> file = SettingsFilePath();
-    if (!file) {
+    if (!file || Inspect(*file) != StoreFile::Usable) {
         return std::nullopt;
     }
     const QSettings settings(*file, QSettings::NativeFormat);
@@ -65,16 +93,30 @@ std::optional<QString> ReadStoredText(const QString& section, const QString& val
 // cannot replace the file (no folder and none can be made, no right to create files in it, or
 // something other than a writable file in the file's place) is refused before anything is
 // staged. What can still fail after this check is the write itself, on a full disk say.
+//
+// An oversized file cannot be the store's own: it is moved aside to "<file>.damaged", where
+// nothing is lost, and the write starts a fresh file.
 bool CanReplaceFile(const QString& file) {
-    const QFileInfo info(file);
-    if (!QDir().mkpath(info.absolutePath())) {
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
         return false;
     }
-    if (info.exists()) {
-        QFile existing(file);
-        if (!info.isFile() || !existing.open(QIODevice::ReadWrite)) {
-            return false;
+    switch (Inspect(file)) {
+        case StoreFile::Missing:
+        case StoreFile::Usable:
+            break;
+        case StoreFile::Oversized: {
+            const QString aside = file + QStringLiteral(".damaged");
+            QFile::remove(aside);
+            if (!QFile::rename(file, aside)) {
+                return false;
+            }
+            break;
         }
+        case StoreFile::Unusable:
+            return false;
+    }
+    if (QFile existing(file); existing.exists() && !existing.open(QIODevice::ReadWrite)) {
+        return false;
     }
     QTemporaryFile replacement(file);
     return replacement.open();
