@@ -1,0 +1,139 @@
+// Extreme client areas: empty, one pixel, and wider than any 32-bit product of a width and a
+// world coordinate allows; and the real main window through thousands of resizes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+
+#include "app/ArenaFrame.h"
+#include "app/SettingsStore.h"
+#include "battle/BattleRound.h"
+#include "battle/Random.h"
+#include "render/EnergyBars.h"
+#include "render/ImageLoader.h"
+#include "render/Scene.h"
+#include "render/SpriteSet.h"
+#include "render/Surface.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+struct RealArt {
+    QImage background = LoadBitmapById(kBackgroundBitmap);
+    CSpriteSet left{kEmperorSpriteIds};
+    CSpriteSet right{kRebelSpriteIds};
+    CEnergyBars bars;
+    SceneArt Scene() const { return {background, left, right, bars}; }
+};
+
+struct ExtremeSize {
+    int width, height;
+};
+
+class ExtremeClient : public ::testing::TestWithParam<ExtremeSize> {};
+
+// A full paint and a long battle at the size; where the area has pixels, the rows below the
+// ships' reach show the background exactly as centre sampling puts it there.
+TEST_P(ExtremeClient, DrawsCorrectlyOrNothing) {
+    const auto [width, height] = GetParam();
+    const RealArt art;
+    const ClientExtent client = ClientOfSize(width, height);
+    CSurface surface(width, height);
+    SeedRandom(7);
+    CBattleRound round;
+    round.leftShip.computer = round.rightShip.computer = true;
+    round.NewRound();
+    for (int tick = 0; tick < 3000; ++tick) {
+        RunTick(round, art.Scene(), client, surface);
+    }
+    round.leftShip.energy = 321;
+    round.rightShip.energy = 123;
+    PaintScene(round, art.Scene(), client, surface);
+
+    ASSERT_EQ(surface.Width(), width);
+    ASSERT_EQ(surface.Height(), height);
+    if (width > 1 && height * 20 / kWorldHeight > 0) {
+        // The left bar ends where its remaining energy puts it, a product past 32 bits here.
+        const auto barEnd = static_cast<int>(std::int64_t{width} * 321 * 290 / (600 * 500));
+        const QRgb barColour = art.bars.leftBar.pixel(0, 0);
+        EXPECT_EQ(surface.Image().pixel(barEnd - 1, 0), barColour);
+        EXPECT_NE(surface.Image().pixel(barEnd, 0), barColour);
+    }
+    const QImage& background = art.background;
+    // World rows from 320 down are never reached by a ship inside its box or by its shots.
+    const int firstRow = static_cast<int>(320LL * height / kWorldHeight);
+    for (int y = firstRow; y < height; ++y) {
+        const auto sourceY = static_cast<int>((2LL * y + 1) * kWorldHeight / (2LL * height));
+        for (int x = 0; x < width; x += 7) {
+            const auto sourceX = static_cast<int>((2LL * x + 1) * kWorldWidth / (2LL * width));
+            ASSERT_EQ(surface.Image().pixel(x, y), background.pixel(sourceX, sourceY))
+                << "at " << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ExtremeClient,
+                         ::testing::Values(ExtremeSize{0, 0}, ExtremeSize{1, 1},
+                                           ExtremeSize{16000, 200}, ExtremeSize{40000, 3}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
+
+// Accepts the setup dialog that the main window runs from its constructor.
+void AcceptSetupDialogSoon() {
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->accept();
+        } else {
+            AcceptSetupDialogSoon();
+        }
+    });
+}
+
+TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    SetCompanyKey(QStringLiteral("SkirmoraTests"));
+    AcceptSetupDialogSoon();
+    CArenaFrame frame;
+    frame.Battle().leftShip.computer = frame.Battle().rightShip.computer = true;
+    frame.show();
+
+    QRandomGenerator random(99);
+    for (int i = 0; i < 3000; ++i) {
+        // Mostly ordinary sizes, now and then a tiny or a very wide window.
+        const int width = i % 97 == 0 ? 1 : i % 89 == 0 ? 16000 : random.bounded(1, 1600);
+        const int height = i % 83 == 0 ? 1 : random.bounded(1, 1000);
+        frame.resize(width, height);
+        QApplication::processEvents();
+    }
+    frame.resize(777, 555);
+    QApplication::processEvents();
+    frame.StopTick();
+    const CBattleRound before = frame.Battle();
+    frame.PaintAll();
+
+    CBattleRound round = before;
+    const RealArt art;
+    CSurface fresh(frame.Extent().Width(), frame.Extent().Height());
+    PaintScene(round, art.Scene(), frame.Extent(), fresh);
+    EXPECT_EQ(frame.Surface().Width(), frame.Extent().Width());
+    EXPECT_EQ(frame.Surface().Height(), frame.Extent().Height());
+    EXPECT_GT(frame.Extent().Width(), 700);
+    EXPECT_TRUE(frame.Surface().Image() == fresh.Image());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
