@@ -52,15 +52,16 @@ TEST_P(ExtremeClient, DrawsCorrectlyOrNothing) {
     for (int tick = 0; tick < 3000; ++tick) {
         RunTick(round, art.Scene(), client, surface);
     }
-    round.leftShip.energy = 321;
+    round.leftShip.energy = 480;
     round.rightShip.energy = 123;
     PaintScene(round, art.Scene(), client, surface);
 
     ASSERT_EQ(surface.Width(), width);
     ASSERT_EQ(surface.Height(), height);
     if (width > 1 && height * 20 / kWorldHeight > 0) {
-        // The left bar ends where its remaining energy puts it, a product past 32 bits here.
-        const auto barEnd = static_cast<int>(std::int64_t{width} * 321 * 290 / (600 * 500));
+        // The left bar ends where its remaining energy puts it; at 16000 pixels the product
+        // of width, energy and bar length needs more than 32 bits.
+        const auto barEnd = static_cast<int>(std::int64_t{width} * 480 * 290 / (600 * 500));
         const QRgb barColour = art.bars.leftBar.pixel(0, 0);
         EXPECT_EQ(surface.Image().pixel(barEnd - 1, 0), barColour);
         EXPECT_NE(surface.Image().pixel(barEnd, 0), barColour);
