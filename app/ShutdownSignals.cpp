@@ -37,10 +37,11 @@ void CShutdownSignals::Install() {
     }
 }
 
-CShutdownSignals::CShutdownSignals(QObject* parent)
-    : QObject(parent),
-      notifier(new QSocketNotifier(gSignalSocket[1], QSocketNotifier::Read, this)) {
-    notifier->setEnabled(gSignalSocket[1] >= 0);
+CShutdownSignals::CShutdownSignals(QObject* parent) : QObject(parent) {
+    if (gSignalSocket[1] < 0) {
+        return;  // no handlers installed: nothing to watch
+    }
+    auto* notifier = new QSocketNotifier(gSignalSocket[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &CShutdownSignals::OnSignalPending);
 }
 

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 // Turns the signals by which a session or a terminal ends a program (SIGTERM, SIGHUP, SIGINT)
 // into a Qt signal delivered on the main thread, so that the game can close the orderly way
 // its close button does and keep its settings. The handlers only write the signal's number to
@@ -26,6 +24,4 @@ signals:
 
 private:
     void OnSignalPending();
-
-    QSocketNotifier* notifier;
 };

@@ -134,6 +134,10 @@ TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // No display is needed, also when the test runner lists the tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
