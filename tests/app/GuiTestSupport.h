@@ -2,170 +2,233 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
-#include <QObject>
-#include <QRect>
-#include <QSize>
-#include <QString>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTimerEvent>
+#include <QtTest/QTest>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <ostream>
+#include <tuple>
 
-#include "render/EnergyBars.h"
-#include "render/Scene.h"
-#include "render/SpriteSet.h"
+#include "app/ArenaCanvas.h"
+#include "app/ArenaFrame.h"
+#include "app/SettingsStore.h"
+#include "battle/Random.h"
+#include "dialogs/TemplateDialog.h"
+#include "render/ImageLoader.h"
+#include "resources/ResourceIds.h"
 
-class CArenaCanvas;
-class CArenaFrame;
-class CTemplateDialog;
-class QAction;
-class QCheckBox;
-
-// Helpers shared by the GUI suites. Every suite runs on the offscreen platform with one screen
-// of 1024 x 738 pixels at the origin (see GuiTestMain.cpp), which is also the primary screen's
-// work area: the offscreen platform has no panels.
-
+// The one screen that the GUI suites' main (GuiTestMain.cpp) sets up; with the offscreen
+// platform it is also the work area.
 inline constexpr QRect kTestScreen{0, 0, 1024, 738};
 
-// The longest a test waits for anything the event loop should bring: a tick, a dialog, an
-// exposure, a resize. Waiting longer fails the test; it is never a measure of speed.
-inline constexpr int kWaitLimitMs = 10000;
-
-// A configuration home of the test's own for the settings store, in place while the object
-// lives, with the company key named as the application names it at start-up.
+// A settings home of the test's own in XDG_CONFIG_HOME while the object lives, with the company
+// key set as the application sets it. The test executables' names have no extension, so the
+// application name is the application key.
 class ScopedConfigHome {
 public:
-    ScopedConfigHome();
-    ~ScopedConfigHome();
-    ScopedConfigHome(const ScopedConfigHome&) = delete;
-    ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
+    ScopedConfigHome() {
+        saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        SetCompanyKey(QString::fromLatin1(kCompanyKey));
+    }
+    ~ScopedConfigHome() { qputenv("XDG_CONFIG_HOME", saved); }
 
-    bool IsValid() const { return home.isValid(); }
-
-    // The settings file: <home>/Brontel/<file name of the test executable>.conf.
-    QString SettingsFile() const;
-
-    // Writes the settings file with the given INI text, as an earlier run would have left it.
-    void Seed(const QByteArray& iniText) const;
-
-    // A stored value as text, read from the file by a reader of its own; nothing when the
-    // value does not exist.
-    std::optional<QString> Stored(const char* section, const char* value) const;
+    QString Path() const { return home.path(); }
+    void Seed(const QByteArray& iniText) const {
+        ASSERT_TRUE(QDir(home.path()).mkpath("Brontel"));
+        QFile file(home.filePath("Brontel/" + QCoreApplication::applicationName() + ".conf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(iniText), iniText.size());
+    }
 
 private:
     QTemporaryDir home;
-    bool hadConfigHome = false;
-    QByteArray savedConfigHome;
+    QByteArray saved;
 };
 
-// Answers the next modal dialog that comes up, from inside the modal loop that runs it. The
-// answer is called every few milliseconds with the dialog until it returns true, which it does
-// once it has closed the dialog (or has seen what it waited for and closed it). A dialog still
-// open when the time limit has passed is rejected and the test fails, so that no test waits
-// for ever.
-class ModalAnswerer : public QObject {
+// Hands the next modal dialog to `answer` every few milliseconds, from inside its modal loop,
+// until the answer returns true; a dialog still open after ten seconds fails the test.
+class ModalAnswerer {
 public:
     using Answer = std::function<bool(QDialog& dialog)>;
-
-    explicit ModalAnswerer(Answer answer, int limitMs = kWaitLimitMs);
-
-    // A modal dialog came up and was handed to the answer.
-    bool Seen() const { return seen; }
-    // The answer has returned true.
+    explicit ModalAnswerer(Answer answer) {
+        clock.start();
+        QObject::connect(&poller, &QTimer::timeout, [this, answer] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (clock.elapsed() > 10000) {
+                poller.stop();
+                ADD_FAILURE() << "no dialog came up, or it stayed open";
+                if (dialog != nullptr) {
+                    dialog->reject();
+                }
+            } else if (dialog != nullptr && dialog->isVisible() && answer(*dialog)) {
+                done = true;
+                poller.stop();
+            }
+        });
+        poller.start(5);
+    }
     bool Done() const { return done; }
 
 private:
-    void Poll();
-
-    Answer answer;
-    int limitMs;
     QTimer poller;
     QElapsedTimer clock;
-    bool seen = false;
     bool done = false;
 };
 
-// Answers: the OK button clicked, and the dialog cancelled with the Escape key.
-bool ClickOk(QDialog& dialog);
-bool PressEscape(QDialog& dialog);
+inline bool ClickOk(QDialog& dialog) {
+    QTest::mouseClick(qobject_cast<CTemplateDialog*>(&dialog)->Control(kIdOk), Qt::LeftButton);
+    return true;
+}
 
-// Clicks a check box where a person would: on its indicator.
-void ClickIndicator(QCheckBox& box);
+inline QCheckBox& Box(QDialog& dialog, int id) {
+    return *qobject_cast<QCheckBox*>(qobject_cast<CTemplateDialog*>(&dialog)->Control(id));
+}
 
-// The dialog as the template builder made it; fails the test when it is something else.
-CTemplateDialog* AsTemplateDialog(QDialog& dialog);
+// Where a person clicks a check box: on its indicator.
+inline void ClickIndicator(QCheckBox& box) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    const QRect indicator =
+        box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, indicator.center());
+}
 
-// Watches the timer events that reach the main window. The main window runs one timer, the
-// tick, so the identifier of the latest timer event is the tick's; with it a test runs ticks
-// of its own, synchronously and with no event loop between them.
-class TickProbe : public QObject {
+// Counts the main window's timer events and swallows them, so that only Tick() advances the
+// battle and nothing else runs between two ticks.
+class TickGate : public QObject {
 public:
-    explicit TickProbe(QObject& frame);
+    explicit TickGate(CArenaFrame& frame) : frame(frame) { frame.installEventFilter(this); }
+    void Tick() {
+        passing = true;
+        QTimerEvent event(timerId);
+        QCoreApplication::sendEvent(&frame, &event);
+        passing = false;
+    }
 
-    int Count() const { return count; }
-    int LatestTimerId() const { return latestTimerId; }
-
-    // Waits until `more` further timer events have arrived.
-    bool WaitForMore(int more);
+    int count = 0;
+    int timerId = 0;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Timer || passing) {
+            return false;
+        }
+        ++count;
+        timerId = static_cast<QTimerEvent*>(event)->timerId();
+        return true;
+    }
 
 private:
-    int count = 0;
-    int latestTimerId = 0;
+    CArenaFrame& frame;
+    bool passing = false;
 };
 
-// Delivers one timer event with the given identifier to the main window, as its timer would.
-void DeliverTick(CArenaFrame& frame, int timerId);
-
-// The game's pictures, loaded here by their identifiers on their own, to draw the expected
-// pictures with the drawing functions of the render library.
+// The game's art, loaded on its own for the expected pictures.
 struct LoadedArt {
-    LoadedArt();
-    QImage background;
-    CSpriteSet left;
-    CSpriteSet right;
+    QImage background = LoadBitmapById(kBackgroundBitmap);
+    CSpriteSet left{kEmperorSpriteIds};
+    CSpriteSet right{kRebelSpriteIds};
     CEnergyBars bars;
-
     SceneArt View() const { return {background, left, right, bars}; }
 };
 
-// Builds the main window; the setup dialog its constructor runs is handed to `answer`. The
-// test fails when no dialog comes up or the answer does not finish.
-std::unique_ptr<CArenaFrame> MakeFrame(const ModalAnswerer::Answer& answer = ClickOk);
+// Builds the main window, answering the setup dialog its constructor runs with OK.
+inline std::unique_ptr<CArenaFrame> MakeFrame() {
+    const ModalAnswerer answerer(ClickOk);
+    auto frame = std::make_unique<CArenaFrame>();
+    EXPECT_TRUE(answerer.Done()) << "the setup dialog was not answered";
+    return frame;
+}
 
-// Shows the window and waits until it is on the screen.
-bool ShowAndExpose(CArenaFrame& frame);
+inline bool ShowAndExpose(CArenaFrame& frame) {
+    frame.show();
+    return QTest::qWaitForWindowExposed(&frame);
+}
 
-CArenaCanvas& CanvasOf(CArenaFrame& frame);
+inline CArenaCanvas& CanvasOf(CArenaFrame& frame) {
+    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
+}
 
-// Resizes the main window so that the canvas's contents rectangle (the client area) gets the
-// given size, and waits until it has it.
-bool ResizeClientTo(CArenaFrame& frame, const QSize& client);
+// Resizes the main window until the canvas's client area has the given size.
+inline bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
+    return QTest::qWaitFor([&] {
+        const QSize now = CanvasOf(frame).contentsRect().size();
+        frame.resize(frame.size() + (client - now));
+        return now == client;
+    });
+}
 
-// The menu bar's action with the given text, searched through both drop-down menus.
-QAction* MenuAction(CArenaFrame& frame, const QString& text);
+inline QAction* MenuAction(CArenaFrame& frame, const char* text) {
+    for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
+        if (action->text() == QLatin1String(text)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
 
-// Runs the application's event loop, with `start` called from inside it, until something ends
-// the loop; returns its exit code. A loop still running after the time limit is ended with
-// the code kLoopTimedOut and the test fails.
-inline constexpr int kLoopTimedOut = -99;
-int RunEventLoop(const std::function<void()>& start);
+// A main window on the screen after OK in its setup dialog, its real ticks held back.
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame = MakeFrame();
+        ASSERT_TRUE(ShowAndExpose(*frame));
+        gate = std::make_unique<TickGate>(*frame);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gate->count > 0; })) << "the tick timer is idle";
+        frame->Battle().NewRound();  // after whatever ticks ran before the gate
+    }
+    CShip& Left() { return frame->Battle().leftShip; }
+    CShip& Right() { return frame->Battle().rightShip; }
+    void Ticks(int count) {
+        for (int tick = 0; tick < count; ++tick) {
+            gate->Tick();
+        }
+    }
+    // Both sides computer-driven from a new round with a known random state, fully painted.
+    void StartKnownBattle() {
+        Left().computer = true;
+        Right().computer = true;
+        SeedRandom(20240517);
+        frame->Battle().NewRound();
+        frame->PaintAll();
+    }
 
-// Readable values in failure messages.
-void PrintTo(const QPoint& point, std::ostream* os);
-void PrintTo(const QSize& size, std::ostream* os);
-void PrintTo(const QRect& rect, std::ostream* os);
-void PrintTo(const QString& text, std::ostream* os);
-void PrintTo(const WorldPoint& point, std::ostream* os);
+    ScopedConfigHome home;
+    std::unique_ptr<CArenaFrame> frame;
+    std::unique_ptr<TickGate> gate;
+};
 
-// Whether two rounds are in the same state: both ships field by field, naming the first field
-// that differs.
-::testing::AssertionResult SameRound(const CBattleRound& actual, const CBattleRound& expected);
+inline auto Fields(const CShip& s) {
+    return std::tie(s.x, s.y, s.targetX, s.targetY, s.computer, s.energy, s.reload, s.shots);
+}
+
+inline bool SameRound(const CBattleRound& a, const CBattleRound& b) {
+    return Fields(a.leftShip) == Fields(b.leftShip) && Fields(a.rightShip) == Fields(b.rightShip);
+}
+
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
+}
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const WorldPoint& point, std::ostream* os) {
+    *os << "(" << point.x << ", " << point.y << ")";
+}
+
+inline void PrintTo(const WindowRect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}

@@ -1,366 +1,171 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
-#include <QStringList>
-#include <QTemporaryDir>
+#include <QFileInfo>
+#include <climits>
+#include <string>
+#include <string_view>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <limits>
-#include <ostream>
-#include <string>
-
+#include "GuiTestSupport.h"
 #include "app/SettingsStore.h"
 #include "app/WindowRectText.h"
 
 namespace {
 
-// The test executable's file name as the build gave it, so the expected file name does not
-// come from the rule under test.
-const QString kExecutableName = QStringLiteral(SKIRMORA_TEST_EXECUTABLE_NAME);
-
-QString SettingsFileIn(const QString& configHome) {
-    return configHome + QStringLiteral("/Brontel/") + kExecutableName + QStringLiteral(".conf");
+TEST(ApplicationKey, IsTheExecutablesFileNameWithoutItsLastExtension) {
+    const char* const cases[][2] = {
+        {"/usr/bin/skirmora", "skirmora"},  {"/opt/game.d/skirmora", "skirmora"},
+        {"C:/games/duel.exe", "duel"},      {"/opt/bin/duel.v2.exe", "duel.v2"},
+        {"/home/u/.skirmora", ".skirmora"}, {"/usr/bin/", ""},
+    };
+    for (const auto& [path, key] : cases) {
+        EXPECT_EQ(ApplicationKeyFromPath(QString::fromLatin1(path)), QString::fromLatin1(key))
+            << path;
+    }
 }
 
-QByteArray FileContent(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+TEST(WindowRectText, ReadsFieldsAtFixedOffsetsByTheAtoiRule) {
+    const struct {
+        std::string text;
+        WindowRect expected;
+    } cases[] = {
+        {"\t 12 \n034 \v\f\r5  078", {12, 34, 5, 78}},  // white space of every kind skipped
+        {"12ab 3.75 -9-1 0x11", {12, 3, -9, 0}},        // digits end at another character
+        {"+-12 -+12 - 12 +034", {0, 0, 0, 34}},         // a sign without digits reads 0
+        {"abcd \240123 ????  \37712", {0, 0, 0, 0}},
+        {"0000 0000 0000 2147483648", {0, 0, 0, INT_MAX}},  // saturates past the range
+        {"0000 0000 0000 -2147483649", {0, 0, 0, INT_MIN}},
+        {"99999999999999999999", {INT_MAX, INT_MAX, INT_MAX, 99999}},
+        {"0100", {100, 0, 0, 0}},  // fields past the end read 0
+        {"0100 0200 03", {100, 200, 3, 0}},
+        {"0100 0200 0300 4", {100, 200, 300, 4}},
+        {" ", {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseWindowRect(c.text), c.expected) << c.text;
+    }
+    // The end of the text, not the end of the memory behind it, ends the last field.
+    EXPECT_EQ(ParseWindowRect(std::string_view("0100 0200 0300 0400").substr(0, 12)),
+              (WindowRect{100, 200, 3, 0}));
+    EXPECT_EQ(WindowRectFromSetting(""), (WindowRect{0, 0, 600, 400}));
+    EXPECT_EQ(WindowRectFromSetting(" "), (WindowRect{0, 0, 0, 0}));
 }
 
-// Stands for another program, or a person with an editor, changing the file.
-void ReplaceFileContent(const QString& path, const QByteArray& content) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(content), content.size());
-}
-
-QStringList EntriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
-
-// Every test gets a configuration home of its own, so what one writes no other can see.
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(configHome.isValid());
-        hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-        UseConfigHome(configHome.path());
-        SetCompanyKey(QString::fromUtf8(kCompanyKey));
+    // The executable's name as the build gave it, not as the rule under test derives it.
+    static QString FileIn(const QString& root) {
+        return root + "/Brontel/" + SKIRMORA_TEST_EXECUTABLE_NAME + ".conf";
     }
+    QString File() const { return FileIn(home.Path()); }
 
-    void TearDown() override {
-        if (hadConfigHome) {
-            qputenv("XDG_CONFIG_HOME", savedConfigHome);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
-    }
-
-    static void UseConfigHome(const QString& path) {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path));
-    }
-
-    QString SettingsFile() const { return SettingsFileIn(configHome.path()); }
-
-    QTemporaryDir configHome;
-
-private:
-    bool hadConfigHome = false;
-    QByteArray savedConfigHome;
+    ScopedConfigHome home;
 };
 
-// The three values as the main window writes them at its end, in its order.
-void WriteEndOfRunValues() {
-    ASSERT_TRUE(WriteSettingText("Vzhled", "pozice", "0212 0169 0812 0569"));
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL2", 1));
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 0));
+TEST_F(SettingsStoreTest, WindowRectanglesGoThroughTheStoreAsTextAndComeBackByOffsets) {
+    const struct {
+        WindowRect written;
+        const char* text;
+        WindowRect readBack;
+    } cases[] = {
+        {{212, 169, 812, 569}, "0212 0169 0812 0569", {212, 169, 812, 569}},
+        {{-8, -3, 592, 397}, "-008 -003 0592 0397", {-8, -3, 592, 397}},
+        // A five-character field pushes the rest onto the blanks: one is harmless...
+        {{-1200, 50, 700, 450}, "-1200 0050 0700 0450", {-1200, 50, 700, 450}},
+        {{100, -8, 12345, 7}, "0100 -008 12345 0007", {100, -8, 12345, 7}},
+        // ...two or more shift a later field's start onto the middle of a number.
+        {{-1200, -1100, 700, 450}, "-1200 -1100 0700 0450", {-1200, -1100, 0, 0}},
+        {{-1500, 100, -1100, 500}, "-1500 0100 -1100 0500", {-1500, 100, -1100, 0}},
+        {{INT_MIN, INT_MAX, 0, 0},
+         "-2147483648 2147483647 0000 0000",
+         {INT_MIN, 483648, 8, 7483647}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteSettingText("Vzhled", "pozice",
+                                     QString::fromStdString(FormatWindowRect(c.written))));
+        const QString stored = ReadSettingText("Vzhled", "pozice");
+        EXPECT_EQ(stored, c.text);
+        EXPECT_EQ(ParseWindowRect(stored.toStdString()), c.readBack) << c.text;
+    }
 }
 
-TEST_F(SettingsStoreTest, FirstRunFindsNothingAndReadsTheCallersDefaults) {
+TEST_F(SettingsStoreTest, MissingValuesReadTheDefaultsAndWrittenOnesLandInOneIniFile) {
+    SetCompanyKey(QString());  // until the application names it, nothing is written
+    EXPECT_FALSE(WriteSettingInt("Hra", "PL2", 1));
+    SetCompanyKey(kCompanyKey);
     EXPECT_EQ(ReadSettingText("Vzhled", "pozice"), QString());
-    EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "0100 0050 0900 0650"), "0100 0050 0900 0650");
+    EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "x"), "x");
     EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), kPlayerUnset);
-    EXPECT_EQ(ReadSettingInt("Hra", "PL2", 7), 7);
-}
 
-TEST_F(SettingsStoreTest, ValuesLandInOneFileNamedAfterCompanyAndExecutableWithNothingLeftOver) {
-    WriteEndOfRunValues();
-    EXPECT_EQ(EntriesOf(configHome.path()), QStringList{"Brontel"});
-    EXPECT_EQ(EntriesOf(configHome.filePath("Brontel")),
-              QStringList{kExecutableName + QStringLiteral(".conf")});
-}
-
-TEST_F(SettingsStoreTest, FileHoldsTheValuesAsPlainIniText) {
-    WriteEndOfRunValues();
-    EXPECT_EQ(FileContent(SettingsFile()),
-              "[Hra]\nPL1=0\nPL2=1\n\n[Vzhled]\npozice=0212 0169 0812 0569\n");
-}
-
-TEST_F(SettingsStoreTest, FileReadsBackCleanlyWithAFreshReader) {
-    WriteEndOfRunValues();
-    // A copy under a new name is parsed afresh, not served from what the writer remembers.
-    const QString copy = configHome.filePath("copy.conf");
-    ASSERT_TRUE(QFile::copy(SettingsFile(), copy));
-    const QSettings reader(copy, QSettings::IniFormat);
-    EXPECT_EQ(reader.status(), QSettings::NoError);
-    EXPECT_EQ(reader.childGroups(), (QStringList{"Hra", "Vzhled"}));
-    EXPECT_EQ(reader.allKeys().size(), 3);
-    EXPECT_EQ(reader.value("Vzhled/pozice").toString(), "0212 0169 0812 0569");
-    EXPECT_EQ(reader.value("Hra/PL1").toString(), "0");
-    EXPECT_EQ(reader.value("Hra/PL2").toString(), "1");
-}
-
-TEST_F(SettingsStoreTest, WriteOrderDoesNotChangeTheFile) {
-    WriteEndOfRunValues();
-    QTemporaryDir otherHome;
-    ASSERT_TRUE(otherHome.isValid());
-    UseConfigHome(otherHome.path());
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 0));
     ASSERT_TRUE(WriteSettingText("Vzhled", "pozice", "0212 0169 0812 0569"));
     ASSERT_TRUE(WriteSettingInt("Hra", "PL2", 1));
-    const QByteArray inOrder = FileContent(SettingsFile());
-    EXPECT_FALSE(inOrder.isEmpty());
-    EXPECT_EQ(FileContent(SettingsFileIn(otherHome.path())), inOrder);
+    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 0));
+    const auto entries = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(home.Path()).entryList(entries), QStringList{"Brontel"});
+    EXPECT_EQ(QDir(home.Path() + "/Brontel").entryList(entries),
+              QStringList{QFileInfo(File()).fileName()});
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[Hra]\nPL1=0\nPL2=1\n\n[Vzhled]\npozice=0212 0169 0812 0569\n");
+    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 0);
+    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 1);
 }
 
-TEST_F(SettingsStoreTest, AWriteReplacesTheFileInsteadOfRewritingIt) {
+TEST_F(SettingsStoreTest, PlayerValuesReadAsNumbersOnlyWhenTheyAre32BitDecimals) {
+    const auto read = [&](const char* text) {
+        home.Seed(QByteArray("[Hra]\nPL1=") + text + "\n");
+        return ReadSettingInt("Hra", "PL1", kPlayerUnset);
+    };
+    for (const char* text :
+         {"abc", "1abc", "", "1.0", "0x1", "1, 2", "2147483648", "-2147483649"}) {
+        EXPECT_EQ(read(text), kPlayerUnset) << text;
+    }
+    EXPECT_EQ(read("2147483647"), INT_MAX);
+    EXPECT_EQ(read("-2147483648"), INT_MIN);
+    EXPECT_EQ(read("1"), 1);
+    home.Seed("[Vzhled]\npozice=0212, 0169\n");  // a list, not a text
+    EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "none"), "none");
+}
+
+TEST_F(SettingsStoreTest, EveryOperationOpensTheFileAnewAndAWriteReplacesItWhole) {
     ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
     struct stat before {};
-    ASSERT_EQ(stat(QFile::encodeName(SettingsFile()).constData(), &before), 0);
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL2", 1));
+    ASSERT_EQ(stat(QFile::encodeName(File()).constData(), &before), 0);
+    // Another program changes the file meanwhile: reads see it and writes keep its values.
+    home.Seed("[Hra]\nPL1=0\nPL2=1\n");
+    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 0);
+    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
+    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 1);
+    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 1);
     struct stat after {};
-    ASSERT_EQ(stat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
-    EXPECT_NE(after.st_ino, before.st_ino);
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 1);
-    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 1);
-}
+    ASSERT_EQ(stat(QFile::encodeName(File()).constData(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "the file was rewritten in place";
 
-TEST_F(SettingsStoreTest, EachOperationFollowsTheConfigurationHomeOfTheMoment) {
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
-    QTemporaryDir otherHome;
-    ASSERT_TRUE(otherHome.isValid());
-    UseConfigHome(otherHome.path());
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), kPlayerUnset);
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 0));
-    UseConfigHome(configHome.path());
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 1);
-}
-
-TEST_F(SettingsStoreTest, ReadsSeeWhatAnotherProgramStoredMeanwhile) {
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
-    ReplaceFileContent(SettingsFile(), "[Hra]\nPL1=0\nPL2=1\n");
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 0);
-    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 1);
-}
-
-TEST_F(SettingsStoreTest, AWriteKeepsValuesAnotherProgramStoredMeanwhile) {
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
-    ReplaceFileContent(SettingsFile(), "[Hra]\nPL1=1\nPL2=1\n");
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 0));
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 0);
-    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 1);
-}
-
-TEST_F(SettingsStoreTest, AWriteOverAMalformedFileRepairsItAndReportsSuccess) {
-    ReplaceFileContent(SettingsFile(), "[Hra\nPL1=5\n");
-    EXPECT_TRUE(WriteSettingInt("Hra", "PL2", 1));
-    const QString copy = configHome.filePath("copy.conf");
-    ASSERT_TRUE(QFile::copy(SettingsFile(), copy));
-    const QSettings reader(copy, QSettings::IniFormat);
-    EXPECT_EQ(reader.status(), QSettings::NoError);
-    EXPECT_EQ(reader.value("Hra/PL2").toString(), "1");
-}
-
-TEST_F(SettingsStoreTest, ATextThatIsNoSingleTextReadsAsTheDefault) {
-    ReplaceFileContent(SettingsFile(), "[Vzhled]\npozice=0212, 0169\n");
-    EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "none"), "none");
-}
-
-TEST_F(SettingsStoreTest, WithoutACompanyKeyNothingIsReadOrWritten) {
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
-    SetCompanyKey(QString());
-    EXPECT_FALSE(WriteSettingInt("Hra", "PL2", 1));
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), kPlayerUnset);
-    EXPECT_EQ(EntriesOf(configHome.path()), QStringList{"Brontel"});
-}
-
-TEST_F(SettingsStoreTest, AReadOnlyFolderKeepsValuesReadableAndRefusesWrites) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root; the blocked layouts cover root";
-    }
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
-    const QByteArray folder = QFile::encodeName(configHome.filePath("Brontel"));
-    ASSERT_EQ(chmod(folder.constData(), 0500), 0);
-    EXPECT_FALSE(WriteSettingInt("Hra", "PL2", 1));
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), 1);
+    // A malformed file is replaced by a well-formed one, and the write says it worked.
+    home.Seed("[Hra\nPL1=5\n");
+    EXPECT_TRUE(WriteSettingInt("Hra", "PL2", 0));
+    EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 0);
+    const ScopedConfigHome other;
     EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), kPlayerUnset);
-    ASSERT_EQ(chmod(folder.constData(), 0700), 0);
 }
 
-struct StoredRectCase {
-    const char* name;
-    WindowRect rect;
-    const char* text;
-    WindowRect readBack;
-};
-
-void PrintTo(const StoredRectCase& c, std::ostream* os) {
-    *os << c.name;
+// A file where the company folder should be, or a folder in the settings file's place, stops
+// writes whoever runs the program, root included.
+TEST_F(SettingsStoreTest, WhereNoFileCanBeMadeReadsGiveDefaultsAndWritesFail) {
+    for (const bool companyIsAFile : {true, false}) {
+        const ScopedConfigHome layout;
+        QFile company(layout.Path() + "/Brontel");
+        ASSERT_TRUE(companyIsAFile ? company.open(QIODevice::WriteOnly)
+                                   : QDir().mkpath(FileIn(layout.Path())));
+        EXPECT_FALSE(WriteSettingText("Vzhled", "pozice", "0212 0169 0812 0569"));
+        EXPECT_FALSE(WriteSettingInt("Hra", "PL1", 1));
+        // A refused write must not linger where a later read of the same file would find it.
+        EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "none"), "none");
+        EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), kPlayerUnset);
+    }
 }
-
-const StoredRectCase kStoredRects[] = {
-    {"UsualRectangle", {212, 169, 812, 569}, "0212 0169 0812 0569", {212, 169, 812, 569}},
-    {"SmallNegatives", {-8, -3, 592, 397}, "-008 -003 0592 0397", {-8, -3, 592, 397}},
-    {"OneLongField", {-1200, 50, 700, 450}, "-1200 0050 0700 0450", {-1200, 50, 700, 450}},
-    {"TwoLongFieldsLoseRightAndBottom",
-     {-1200, -1100, 700, 450},
-     "-1200 -1100 0700 0450",
-     {-1200, -1100, 0, 0}},
-    {"LongLeftAndRightLoseBottom",
-     {-1500, 100, -1100, 500},
-     "-1500 0100 -1100 0500",
-     {-1500, 100, -1100, 0}},
-};
-
-class StoredWindowRect : public SettingsStoreTest,
-                         public ::testing::WithParamInterface<StoredRectCase> {};
-
-TEST_P(StoredWindowRect, SurvivesTheStoreAsItsText) {
-    const StoredRectCase& c = GetParam();
-    ASSERT_TRUE(
-        WriteSettingText("Vzhled", "pozice", QString::fromStdString(FormatWindowRect(c.rect))));
-    const QString stored = ReadSettingText("Vzhled", "pozice");
-    EXPECT_EQ(stored, c.text);
-    EXPECT_EQ(ParseWindowRect(stored.toStdString()), c.readBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(SettingsStore, StoredWindowRect, ::testing::ValuesIn(kStoredRects),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct PlayerCase {
-    const char* name;
-    int stored;
-    bool computerDriven;
-};
-
-void PrintTo(const PlayerCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-const PlayerCase kPlayers[] = {
-    {"ZeroIsAPerson", 0, false},
-    {"OneIsTheComputer", 1, true},
-    {"TwoIsAPerson", 2, false},
-    {"MinusOneIsAPerson", -1, false},
-};
-
-class StoredPlayer : public SettingsStoreTest, public ::testing::WithParamInterface<PlayerCase> {};
-
-TEST_P(StoredPlayer, ComesBackAndOnlyOneMeansComputerDriven) {
-    const PlayerCase& c = GetParam();
-    ASSERT_TRUE(WriteSettingInt("Hra", "PL1", c.stored));
-    // A default that is none of the stored values shows that the value came from the file.
-    const int read = ReadSettingInt("Hra", "PL1", 42);
-    EXPECT_EQ(read, c.stored);
-    EXPECT_EQ(IsComputerDriven(read), c.computerDriven);
-}
-
-INSTANTIATE_TEST_SUITE_P(SettingsStore, StoredPlayer, ::testing::ValuesIn(kPlayers),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct PlayerTextCase {
-    const char* name;
-    const char* line;
-    int expected;
-};
-
-void PrintTo(const PlayerTextCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-const PlayerTextCase kPlayerTexts[] = {
-    {"WordReadsAsDefault", "PL1=abc", kPlayerUnset},
-    {"TrailingGarbageReadsAsDefault", "PL1=1abc", kPlayerUnset},
-    {"NothingAfterTheSignReadsAsDefault", "PL1=", kPlayerUnset},
-    {"FractionReadsAsDefault", "PL1=1.0", kPlayerUnset},
-    {"HexadecimalReadsAsDefault", "PL1=0x1", kPlayerUnset},
-    {"ListReadsAsDefault", "PL1=1, 2", kPlayerUnset},
-    {"BeyondTheLargestReadsAsDefault", "PL1=2147483648", kPlayerUnset},
-    {"BeyondTheSmallestReadsAsDefault", "PL1=-2147483649", kPlayerUnset},
-    {"LargestIsRead", "PL1=2147483647", std::numeric_limits<int>::max()},
-    {"SmallestIsRead", "PL1=-2147483648", std::numeric_limits<int>::min()},
-    {"HandWrittenOneIsRead", "PL1=1", 1},
-};
-
-class StoredPlayerText : public SettingsStoreTest,
-                         public ::testing::WithParamInterface<PlayerTextCase> {};
-
-TEST_P(StoredPlayerText, ReadsAsANumberOnlyWhenItIsA32BitDecimal) {
-    ReplaceFileContent(SettingsFile(), QByteArray("[Hra]\n") + GetParam().line + '\n');
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(SettingsStore, StoredPlayerText, ::testing::ValuesIn(kPlayerTexts),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Layouts in which the settings file cannot be made, whoever runs the program, root included.
-struct BlockedCase {
-    const char* name;
-    QString (*prepare)(const QString& root);  // builds the layout, returns the configuration home
-};
-
-void PrintTo(const BlockedCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-void MakeRegularFile(const QString& path) {
-    ReplaceFileContent(path, "not a folder\n");
-}
-
-const BlockedCase kBlocked[] = {
-    {"ConfigurationHomeBelowARegularFile",
-     [](const QString& root) {
-         MakeRegularFile(root + QStringLiteral("/file"));
-         return root + QStringLiteral("/file/sub");
-     }},
-    {"CompanyFolderIsARegularFile",
-     [](const QString& root) {
-         MakeRegularFile(root + QStringLiteral("/Brontel"));
-         return root;
-     }},
-    {"SettingsFileIsAFolder",
-     [](const QString& root) {
-         QDir().mkpath(SettingsFileIn(root));
-         return root;
-     }},
-};
-
-class BlockedStore : public SettingsStoreTest, public ::testing::WithParamInterface<BlockedCase> {};
-
-TEST_P(BlockedStore, ReadsGiveDefaultsAndWritesReportFailure) {
-    UseConfigHome(GetParam().prepare(configHome.path()));
-    EXPECT_FALSE(WriteSettingText("Vzhled", "pozice", "0212 0169 0812 0569"));
-    EXPECT_FALSE(WriteSettingInt("Hra", "PL1", 1));
-    EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "none"), "none");
-    EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), kPlayerUnset);
-}
-
-INSTANTIATE_TEST_SUITE_P(SettingsStore, BlockedStore, ::testing::ValuesIn(kBlocked),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-// The store names its file after the running executable, which only an application object knows.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
