@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMetaType>
 #include <QSettings>
 #include <QStandardPaths>
@@ -75,12 +76,36 @@ StoreFile Inspect(const QString& file) {
                                                                  : StoreFile::Usable;
 }
 
+// Qt keeps what it has read of a settings file under the file's name, and trusts it for as long
+// as the file's size and time stamp stay the same. A change made by another program within the
+// same tick of the file system's clock keeps both (two games ending at once write files of the
+// same length), and Qt would go on reading, and writing back, the values it knew. So the store
+// never gives Qt its file's own name: every operation works on a copy under a name of its own.
+bool CopyFileInto(const QString& file, QTemporaryFile& copy) {
+    if (!copy.open()) {
+        return false;
+    }
+    QFile original(file);
+    if (!original.exists()) {
+        // What Qt gives a settings file it creates.
+        return copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                   QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    }
+    return original.open(QIODevice::ReadOnly) &&
+           copy.write(original.readAll()) == original.size() && copy.flush() &&
+           copy.setPermissions(original.permissions());
+}
+
 std::optional<QString> ReadStoredText(const QString& section, const QString& value) {
     const std::optional<QString> file = SettingsFilePath();
     if (!file || Inspect(*file) != StoreFile::Usable) {
         return std::nullopt;
     }
-    const QSettings settings(*file, QSettings::NativeFormat);
+    QTemporaryFile copy;
+    if (!CopyFileInto(*file, copy)) {
+        return std::nullopt;
+    }
+    const QSettings settings(copy.fileName(), QSettings::NativeFormat);
     QVariant stored = settings.value(SettingKey(section, value));
     if (!stored.isValid() || !stored.convert(QMetaType::fromType<QString>())) {
         return std::nullopt;
@@ -123,14 +148,33 @@ bool CanReplaceFile(const QString& file) {
 }
 
 QSettings::Status WriteOnce(const QString& file, const QString& key, const QVariant& data) {
-    QSettings settings(file, QSettings::NativeFormat);
-    // The file is replaced whole through a temporary file beside it, never rewritten in place,
-    // so an interrupted write leaves the old values or the new ones and never a truncated file.
-    // Where no temporary file can be made, the write fails rather than fall back.
-    settings.setAtomicSyncRequired(true);
-    settings.setValue(key, data);
-    settings.sync();
-    return settings.status();
+    // The lock that QSettings takes for the file keeps two writers from interleaving.
+    QLockFile lock(file + QStringLiteral(".lock"));
+    QTemporaryFile copy(file);
+    if (!lock.lock() || !CopyFileInto(file, copy)) {
+        return QSettings::AccessError;
+    }
+    QSettings::Status status = QSettings::NoError;
+    {
+        QSettings settings(copy.fileName(), QSettings::NativeFormat);
+        settings.setValue(key, data);
+        settings.sync();
+        status = settings.status();
+    }
+    if (status != QSettings::NoError && status != QSettings::FormatError) {
+        return status;
+    }
+    // The copy, beside the file, takes its place in one rename: the file is replaced whole, never
+    // rewritten in place, so an interrupted write leaves the old values or the new ones and never
+    // a truncated file.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(copy.fileName()).toStdString(),
+                            QFile::encodeName(file).toStdString(), error);
+    if (error) {
+        return QSettings::AccessError;
+    }
+    copy.setAutoRemove(false);
+    return status;
 }
 
 SettingWriteObserver& WriteObserver() {

@@ -42,7 +42,9 @@ std::optional<long long> ParseInteger(std::string_view word, long long low, long
     long long value = 0;
     const char* end = word.data() + word.size();
     const auto [ptr, ec] = std::from_chars(word.data(), end, value, base);
-    if (word.empty() || ec != std::errc() || ptr != end || value < low || value > high) {
+    // from_chars takes a minus sign in any base, but "0x" must be followed by digits.
+    if (word.empty() || (base == 16 && word.front() == '-') || ec != std::errc() || ptr != end ||
+        value < low || value > high) {
         return std::nullopt;
     }
     return value;
