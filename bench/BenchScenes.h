@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+
+#include "battle/BattleRound.h"
+#include "render/EnergyBars.h"
+#include "render/Scene.h"
+#include "render/SpriteSet.h"
+
+// What the drawing benchmarks draw: the game's own art, and a battle state that keeps a tick as
+// busy as the game gets.
+
+// The packaged art, loaded by identifier as the main window loads it. Exits the program with a
+// message when any image is missing: a benchmark of null images would measure nothing.
+struct GameArt {
+    GameArt();
+
+    QImage background;
+    CSpriteSet left;
+    CSpriteSet right;
+    CEnergyBars bars;
+
+    SceneArt View() const { return {background, left, right, bars}; }
+};
+
+// Both ships standing at their targets, driven by people so that no random target moves them,
+// with all ten shots in flight. The next tick draws both ships and all ten shots, and the
+// left ship's last missile then strikes the rebels' ship: the shot is erased and the bars are
+// blanked. Running the tick again from this same state repeats exactly that work.
+CBattleRound BusyRoundWithHit();

@@ -1,0 +1,39 @@
+// The battle model alone: one tick is Advance and Resolve, as the window's tick runs them,
+// with both sides driven by the computer so that targets are picked and shots fired and spent
+// all through the run. The figure is ticks per second on one core.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "TargetReporter.h"
+#include "battle/BattleRound.h"
+#include "battle/Random.h"
+
+namespace {
+
+constexpr std::uint32_t kSeed = 20240517;
+
+void ModelTickBench(benchmark::State& state) {
+    SeedRandom(kSeed);
+    CBattleRound round;
+    round.NewRound();
+    round.leftShip.computer = true;
+    round.rightShip.computer = true;
+    for (auto _ : state) {
+        round.Advance();
+        benchmark::DoNotOptimize(round.Resolve());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK(ModelTickBench);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CTargetReporter reporter;
+    reporter.RateAtLeast("model ticks per second, one core", "ModelTickBench", "items_per_second",
+                         20e6);
+    return RunBenchmarks(argc, argv, reporter);
+}
