@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()

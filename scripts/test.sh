@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Skirmora and runs every test: first the release build, then
-# the same suites under the address and undefined-behaviour sanitizers.
+# the same suites under the address and undefined-behaviour sanitizers, then a short run of each
+# fuzzer (clang's libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,8 @@ for preset in release asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" -j "$(nproc)"
 done
+
+echo "== fuzz build"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz -j "$(nproc)"
