@@ -22,7 +22,9 @@
 #include "resources/ResourceIds.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The address sanitizer's runtime counts the live heap itself; not every compiler ships the
+// header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
