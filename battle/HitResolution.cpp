@@ -19,16 +19,13 @@ constexpr HitWindow kRightShotWindow{60, 15, 80};
 
 // One shot against one ship. A shot that has left the live band is out of play: a bolt
 // resting just beyond the left edge must not hurt a ship flying along that edge.
+//
+// The three conditions are combined without branches: which of them fails changes from tick to
+// tick as shots pass the ship, while a hit is rare.
 void TestShot(WorldPoint& shot, const HitWindow& window, CShip& target, HitOutcome& outcome) {
-    if (!IsInFlight(shot)) {
-        return;
-    }
     const int dx = std::abs(shot.x - target.x);
-    if (dx >= window.reachX) {
-        return;
-    }
     const int dy = std::abs(shot.y - target.y);
-    if (dy >= window.reachY) {
+    if (!(IsInFlight(shot) & (dx < window.reachX) & (dy < window.reachY))) {
         return;
     }
     target.energy = target.energy - (window.damageBase - dx - dy);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 
 #include "battle/Ship.h"
@@ -13,15 +12,22 @@ class SpentShots {
 public:
     static constexpr std::size_t kCapacity = 2 * kShotSlots;
 
+    // The points are left unset (the union keeps WorldPoint's own initialisers from running):
+    // only appended ones are ever read, and a resolution runs on every tick, mostly with
+    // nothing to append.
+    SpentShots() {}
+
     void Append(const WorldPoint& point) { points_[count_++] = point; }
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
     const WorldPoint& operator[](std::size_t i) const { return points_[i]; }
-    const WorldPoint* begin() const { return points_.data(); }
-    const WorldPoint* end() const { return points_.data() + count_; }
+    const WorldPoint* begin() const { return points_; }
+    const WorldPoint* end() const { return points_ + count_; }
 
 private:
-    std::array<WorldPoint, kCapacity> points_{};
+    union {
+        WorldPoint points_[kCapacity];
+    };
     std::size_t count_ = 0;
 };
 

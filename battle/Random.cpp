@@ -1,5 +1,7 @@
 #include "battle/Random.h"
 
+#include <algorithm>
+
 namespace {
 
 std::uint32_t state = 0;
@@ -27,17 +29,11 @@ int RandomIndex(int n) {
     if (n < 2) {
         return 0;
     }
-    // Each index owns a bucket of b draws; the walk stops at the last index, which also takes
-    // the remainder of the draw range.
+    // Each index owns a bucket of b draws, in order; the last index also takes the remainder
+    // of the draw range, and all of it when the range holds fewer draws than indices.
     const int b = 32767 / n;
-    int i = 1;
-    int c = b;
-    while (r >= c) {
-        i = i + 1;
-        c = c + b;
-        if (i >= n) {
-            break;
-        }
+    if (b == 0) {
+        return n - 1;
     }
-    return i - 1;
+    return std::min(r / b, n - 1);
 }

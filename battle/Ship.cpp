@@ -75,13 +75,14 @@ void CShip::Step() {
 // Two tests in sequence, the second seeing the first's result, each comparing the position
 // before its own move with the box edge: a ship can end up to 2 units past an edge, and a
 // target off the 3-unit lattice makes it settle just below the target value.
+//
+// Each test selects its step without a branch: on a computer-driven side their outcomes follow
+// random targets, and mispredicted branches cost more than the whole move.
 void CShip::MoveAxis(int& position, int target, int low, int high) {
-    if (position < target && position < high) {
-        position = position + kMoveStep;
-    }
-    if (position > target && position > low) {
-        position = position - kMoveStep;
-    }
+    const bool increase = (position < target) & (position < high);
+    position = position + (increase ? kMoveStep : 0);
+    const bool decrease = (position > target) & (position > low);
+    position = position - (decrease ? kMoveStep : 0);
 }
 
 void CShip::Fire() {

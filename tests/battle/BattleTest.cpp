@@ -66,9 +66,21 @@ TEST(RandomSource, SeedOneGivesTheKnownDraws) {
 TEST(RandomIndex, WalksEqualBucketsAndAlwaysConsumesOneDraw) {
     const std::tuple<int, int, int> cases[] = {
         // n, draw, index
-        {229, 0, 0},       {229, 142, 0},     {229, 143, 1}, {229, 32603, 227},
-        {229, 32604, 228}, {229, 32767, 228}, {2, 16382, 0}, {2, 16383, 1},
-        {1, 32767, 0},     {0, 5000, 0},      {-7, 5000, 0}, {32767, 32767, 32766}};
+        {229, 0, 0},
+        {229, 142, 0},
+        {229, 143, 1},
+        {229, 32603, 227},
+        {229, 32604, 228},
+        {229, 32767, 228},
+        {2, 16382, 0},
+        {2, 16383, 1},
+        {1, 32767, 0},
+        {0, 5000, 0},
+        {-7, 5000, 0},
+        {32767, 32767, 32766},
+        // More indices than draws: every draw falls to the last index.
+        {32768, 0, 32767},
+        {40000, 32767, 39999}};
     for (const auto& [n, draw, index] : cases) {
         SeedRandom(SeedBeforeDraw(draw));
         EXPECT_EQ(RandomIndex(n), index) << "n " << n << ", draw " << draw;
