@@ -34,12 +34,18 @@ COffscreenScreen::COffscreenScreen(int width, int height) {
     }
 }
 
-CScratchSettingsHome::CScratchSettingsHome() {
+CScratchSettingsHome::CScratchSettingsHome()
+    : previousHome(qgetenv("XDG_CONFIG_HOME")),
+      hadHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
 }
 
 CScratchSettingsHome::~CScratchSettingsHome() {
-    qunsetenv("XDG_CONFIG_HOME");
+    if (hadHome) {
+        qputenv("XDG_CONFIG_HOME", previousHome);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 void CScratchSettingsHome::StoreComputerSides() const {

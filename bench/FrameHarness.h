@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QSize>
@@ -46,6 +47,8 @@ public:
 
 private:
     QTemporaryDir home;
+    QByteArray previousHome;
+    bool hadHome = false;
 };
 
 // Presses OK in the next modal dialog as soon as it is up, from inside its modal loop. With the

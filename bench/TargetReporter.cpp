@@ -1,5 +1,7 @@
 #include "TargetReporter.h"
 
+#include <unistd.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <ostream>
@@ -20,22 +22,31 @@ std::string Format(const char* format, ...) {
 
 }  // namespace
 
-void CTargetReporter::RatioAtMost(std::string label, std::string measured, std::string floor,
-                                  double limit) {
-    targets_.push_back(
-        {Kind::Ratio, std::move(label), std::move(measured), std::move(floor), 0, limit});
+CTargetReporter::CTargetReporter()
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+void CTargetReporter::RatioAtMost(std::string label, std::string measured, std::string numerator,
+                                  std::string denominator, double limit) {
+    targets_.push_back({Kind::Ratio, std::move(label), std::move(measured), std::move(numerator),
+                        std::move(denominator), 0, limit});
 }
 
 void CTargetReporter::ShareOfBudgetAtMost(std::string label, std::string measured,
-                                          double budgetSeconds, double limit) {
-    targets_.push_back(
-        {Kind::Share, std::move(label), std::move(measured), {}, budgetSeconds, limit});
+                                          std::string counterMicroseconds, double budgetSeconds,
+                                          double limit) {
+    targets_.push_back({Kind::Share,
+                        std::move(label),
+                        std::move(measured),
+                        std::move(counterMicroseconds),
+                        {},
+                        budgetSeconds,
+                        limit});
 }
 
 void CTargetReporter::RateAtLeast(std::string label, std::string measured, std::string counter,
                                   double limit) {
     targets_.push_back(
-        {Kind::Rate, std::move(label), std::move(measured), std::move(counter), 0, limit});
+        {Kind::Rate, std::move(label), std::move(measured), std::move(counter), {}, 0, limit});
 }
 
 void CTargetReporter::ReportRuns(const std::vector<Run>& runs) {
@@ -75,35 +86,32 @@ std::string CTargetReporter::TargetLine(const Target& target) const {
     if (measured == figures_.end()) {
         return Format("%-50s not run", target.label.c_str());
     }
-    const double seconds = measured->second.realSeconds;
+    const benchmark::UserCounters& counters = measured->second.counters;
+    for (const std::string* name : {&target.counter, &target.denominator}) {
+        if (!name->empty() && counters.find(*name) == counters.end()) {
+            return Format("%-50s has no counter %s", target.label.c_str(), name->c_str());
+        }
+    }
+    const double value = counters.at(target.counter).value;
     switch (target.kind) {
         case Kind::Ratio: {
-            const auto floor = figures_.find(target.other);
-            if (floor == figures_.end() || floor->second.realSeconds <= 0) {
-                return Format("%-50s not run", target.label.c_str());
-            }
-            const double ratio = seconds / floor->second.realSeconds;
+            const double denominator = counters.at(target.denominator).value;
+            const double ratio = value / denominator;
             return Format("%-50s %8.3f  (%.1f us / %.1f us; target <= %.2f) %s",
-                          target.label.c_str(), ratio, seconds * 1e6,
-                          floor->second.realSeconds * 1e6, target.limit,
+                          target.label.c_str(), ratio, value, denominator, target.limit,
                           ratio <= target.limit ? "met" : "NOT MET");
         }
         case Kind::Share: {
-            const double share = seconds / target.budget;
-            return Format("%-50s %7.3f %%  (%.1f us of %.0f ms; target <= %.2f %%) %s",
-                          target.label.c_str(), share * 100, seconds * 1e6, target.budget * 1e3,
-                          target.limit * 100, share <= target.limit ? "met" : "NOT MET");
+            const double share = value * 1e-6 / target.budget;
+            return Format(
+                "%-50s %7.3f %%  (%.1f us of %.0f ms, mean %.1f us; target <= %.2f %%) %s",
+                target.label.c_str(), share * 100, value, target.budget * 1e3,
+                measured->second.realSeconds * 1e6, target.limit * 100,
+                share <= target.limit ? "met" : "NOT MET");
         }
-        case Kind::Rate: {
-            const auto counter = measured->second.counters.find(target.other);
-            if (counter == measured->second.counters.end()) {
-                return Format("%-50s has no counter %s", target.label.c_str(),
-                              target.other.c_str());
-            }
-            const double rate = counter->second.value;
-            return Format("%-50s %8.3g /s  (target >= %.3g /s) %s", target.label.c_str(), rate,
-                          target.limit, rate >= target.limit ? "met" : "NOT MET");
-        }
+        case Kind::Rate:
+            return Format("%-50s %8.3g /s  (target >= %.3g /s) %s", target.label.c_str(), value,
+                          target.limit, value >= target.limit ? "met" : "NOT MET");
     }
     return {};
 }

@@ -6,21 +6,28 @@
 #include <string>
 #include <vector>
 
-// The console report of Google Benchmark, followed by a summary of the performance targets
-// that compares benchmarks of the same run with each other. Absolute times drift on a shared
-// machine; two benchmarks measured in one run (best with repetitions and random interleaving)
-// drift together, so their ratio is the figure that means something.
+// The console report of Google Benchmark, followed by a summary of the performance targets,
+// each computed from the counters of one benchmark of the run. Absolute times drift on a
+// shared machine; figures that one benchmark measures side by side drift together, so their
+// ratio is the figure that means something.
 //
 // Each figure is taken from the median of the repetitions when there are any, else from the
-// single run. A target whose benchmarks did not run (filtered out) is reported as such.
+// single run. A target whose benchmark did not run (filtered out) is reported as such.
 class CTargetReporter : public benchmark::ConsoleReporter {
 public:
-    // The real time of `measured` divided by that of `floor`, at most `limit`.
-    void RatioAtMost(std::string label, std::string measured, std::string floor, double limit);
+    // Colours only on a terminal, so that logs stay readable.
+    CTargetReporter();
 
-    // The real time of `measured` as a share of `budgetSeconds`, at most `limit` (0.01 is 1 %).
-    void ShareOfBudgetAtMost(std::string label, std::string measured, double budgetSeconds,
-                             double limit);
+    // The counter `numerator` of `measured` divided by its counter `denominator`, at most
+    // `limit`: two figures that one benchmark measured side by side.
+    void RatioAtMost(std::string label, std::string measured, std::string numerator,
+                     std::string denominator, double limit);
+
+    // The time of `measured` as a share of `budgetSeconds`, at most `limit` (0.01 is 1 %). The
+    // time is the counter `counterMicroseconds` of `measured`, in microseconds; the mean real
+    // time is shown beside it.
+    void ShareOfBudgetAtMost(std::string label, std::string measured,
+                             std::string counterMicroseconds, double budgetSeconds, double limit);
 
     // The counter `counter` of `measured` (a rate per second), at least `limit`.
     void RateAtLeast(std::string label, std::string measured, std::string counter, double limit);
@@ -34,7 +41,8 @@ private:
         Kind kind;
         std::string label;
         std::string measured;
-        std::string other;  // the floor of a ratio, the counter of a rate
+        std::string counter;      // the counter of a share or a rate, a ratio's numerator
+        std::string denominator;  // a ratio's denominator
         double budget;
         double limit;
     };

@@ -3,17 +3,27 @@
 // the shot that hit, blanks the bars and hands the rectangles it drew to Qt for showing. The
 // figure is its share of the 30 ms between ticks.
 //
+// On a shared machine a tick that loses its core now and then takes far longer than its work
+// needs, and the mean of all ticks (the time column) carries those losses. The target is
+// therefore judged on the median tick, the counter tick_median_us. Each tick runs right after
+// the repaint of the one before, as in the game, and so finds the surface as Qt's repaint left
+// it: read by Qt's drawing threads, often on the other core. How much that costs depends on
+// where the scheduler put those threads, which makes the figure vary more from run to run
+// than within a run.
+//
 // The repaint that Qt runs afterwards for those rectangles (the canvas copying them into the
-// window's backing store) is timed apart and reported as the counter repaint_us; on the
+// window's backing store) is timed apart and reported as the counter repaint_median_us; on the
 // offscreen platform the backing store is only memory, so it shows nothing of a compositor.
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <chrono>
+#include <vector>
 
 #include "BenchScenes.h"
 #include "FrameHarness.h"
+#include "Medians.h"
 #include "TargetReporter.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
@@ -38,20 +48,24 @@ void WindowTickBench(benchmark::State& state) {
         return;
     }
     const CBattleRound start = BusyRoundWithHit();
-    double repaintSeconds = 0;
+    std::vector<double> ticks;
+    std::vector<double> repaints;
     for (auto _ : state) {
         gFrame->Battle() = start;  // the same tiles, the same hit every time
         const auto tickStart = std::chrono::steady_clock::now();
         DeliverTick(*gFrame, gTickTimerId);
-        state.SetIterationTime(SecondsSince(tickStart));
+        const double tick = SecondsSince(tickStart);
+        state.SetIterationTime(tick);
 
         // What the event loop would do next; the following tick starts with nothing pending.
         const auto repaintStart = std::chrono::steady_clock::now();
         FlushUpdates();
-        repaintSeconds += SecondsSince(repaintStart);
+        const double repaint = SecondsSince(repaintStart);
+        ticks.push_back(tick);
+        repaints.push_back(repaint);
     }
-    state.counters["repaint_us"] =
-        benchmark::Counter(repaintSeconds * 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["tick_median_us"] = MedianMicroseconds(ticks);
+    state.counters["repaint_median_us"] = MedianMicroseconds(repaints);
 }
 
 BENCHMARK(WindowTickBench)
@@ -78,11 +92,11 @@ int main(int argc, char** argv) {
     gFrame = app.MainFrame();
 
     CTargetReporter reporter;
-    reporter.ShareOfBudgetAtMost("window tick 1920x1080, share of 30 ms",
-                                 "WindowTickBench/W:1920/H:1080/manual_time", kTickBudgetSeconds,
-                                 0.003);
-    reporter.ShareOfBudgetAtMost("window tick 3840x2160, share of 30 ms",
-                                 "WindowTickBench/W:3840/H:2160/manual_time", kTickBudgetSeconds,
-                                 0.01);
+    reporter.ShareOfBudgetAtMost("window tick 1920x1080 (median), share of 30 ms",
+                                 "WindowTickBench/W:1920/H:1080/manual_time", "tick_median_us",
+                                 kTickBudgetSeconds, 0.003);
+    reporter.ShareOfBudgetAtMost("window tick 3840x2160 (median), share of 30 ms",
+                                 "WindowTickBench/W:3840/H:2160/manual_time", "tick_median_us",
+                                 kTickBudgetSeconds, 0.01);
     return RunBenchmarks(argc, argv, reporter);
 }

@@ -1,0 +1,13 @@
+#include "Medians.h"
+
+#include <algorithm>
+#include <cstddef>
+
+double MedianMicroseconds(std::vector<double>& seconds) {
+    if (seconds.empty()) {
+        return 0;
+    }
+    const auto middle = seconds.begin() + static_cast<std::ptrdiff_t>(seconds.size() / 2);
+    std::nth_element(seconds.begin(), middle, seconds.end());
+    return *middle * 1e6;
+}
