@@ -3,9 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "render/ImageLoader.h"
-#include "resources/ResourceIds.h"
-
 namespace {
 
 void RequireLoaded(const QImage& image, const char* what) {
@@ -17,10 +14,7 @@ void RequireLoaded(const QImage& image, const char* what) {
 
 }  // namespace
 
-GameArt::GameArt()
-    : background(LoadBitmapById(kBackgroundBitmap)),
-      left(kEmperorSpriteIds),
-      right(kRebelSpriteIds) {
+CheckedArt::CheckedArt() {
     RequireLoaded(background, "background");
     for (const CSpriteSet* side : {&left, &right}) {
         RequireLoaded(side->shipImage, "ship image");

@@ -1,26 +1,15 @@
 #pragma once
 
-#include <QImage>
-
 #include "battle/BattleRound.h"
-#include "render/EnergyBars.h"
-#include "render/Scene.h"
-#include "render/SpriteSet.h"
+#include "render/GameArt.h"
 
 // What the drawing benchmarks draw: the game's own art, and a battle state that keeps a tick as
 // busy as the game gets.
 
-// The packaged art, loaded by identifier as the main window loads it. Exits the program with a
-// message when any image is missing: a benchmark of null images would measure nothing.
-struct GameArt {
-    GameArt();
-
-    QImage background;
-    CSpriteSet left;
-    CSpriteSet right;
-    CEnergyBars bars;
-
-    SceneArt View() const { return {background, left, right, bars}; }
+// The packaged art. Exits the program with a message when any image is missing: a benchmark of
+// null images would measure nothing.
+struct CheckedArt : GameArt {
+    CheckedArt();
 };
 
 // Both ships standing at their targets, driven by people so that no random target moves them,

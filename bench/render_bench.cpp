@@ -31,7 +31,7 @@ double Seconds(Clock::duration duration) {
 void PaintAgainstMemsetBench(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    const GameArt art;
+    const CheckedArt art;
     CBattleRound round = BusyRoundWithHit();
     CSurface surface(width, height);
     const ClientExtent client = ClientOfSize(width, height);
@@ -63,7 +63,7 @@ void PaintAgainstMemsetBench(benchmark::State& state) {
 void RunTickBench(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    const GameArt art;
+    const CheckedArt art;
     const CBattleRound start = BusyRoundWithHit();
     CBattleRound round = start;
     CSurface surface(width, height);

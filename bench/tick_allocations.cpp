@@ -225,7 +225,7 @@ constexpr int kTicks = 100;
 constexpr int kBattleTicks = 2000;
 
 void RenderTick(const QSize& client) {
-    const GameArt art;
+    const CheckedArt art;
     const CBattleRound start = BusyRoundWithHit();
     CBattleRound round = start;
     CSurface surface(client.width(), client.height());

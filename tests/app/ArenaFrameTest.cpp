@@ -134,7 +134,7 @@ protected:
         return expected;
     }
 
-    LoadedArt art;
+    GameArt art;
     bool sawHit = false;
 };
 

@@ -24,8 +24,7 @@
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
 #include "dialogs/TemplateDialog.h"
-#include "render/ImageLoader.h"
-#include "resources/ResourceIds.h"
+#include "render/GameArt.h"
 
 // The one screen that the GUI suites' main (GuiTestMain.cpp) sets up; with the offscreen
 // platform it is also the work area.
@@ -132,15 +131,6 @@ protected:
 private:
     CArenaFrame& frame;
     bool passing = false;
-};
-
-// The game's art, loaded on its own for the expected pictures.
-struct LoadedArt {
-    QImage background = LoadBitmapById(kBackgroundBitmap);
-    CSpriteSet left{kEmperorSpriteIds};
-    CSpriteSet right{kRebelSpriteIds};
-    CEnergyBars bars;
-    SceneArt View() const { return {background, left, right, bars}; }
 };
 
 // Builds the main window, answering the setup dialog its constructor runs with OK.

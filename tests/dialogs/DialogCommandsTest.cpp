@@ -91,7 +91,7 @@ TEST_F(MenuCommandsTest, NewGameResetsAndRepaintsAtOnceThenRunsTheSetupDialog) {
     Left().energy = 120;
     CBattleRound expectedRound = frame->Battle();
     expectedRound.NewRound();
-    const LoadedArt art;
+    const GameArt art;
     CSurface expected(frame->Extent().Width(), frame->Extent().Height());
     PaintScene(expectedRound, art.View(), frame->Extent(), expected);
     ModalAnswerer answerer([&](QDialog& dialog) {

@@ -13,13 +13,10 @@
 
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
-#include "render/EnergyBars.h"
-#include "render/ImageLoader.h"
+#include "render/GameArt.h"
 #include "render/Scaling.h"
 #include "render/Scene.h"
-#include "render/SpriteSet.h"
 #include "render/Surface.h"
-#include "resources/ResourceIds.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer's runtime counts the live heap itself; not every compiler ships the
@@ -117,15 +114,11 @@ private:
 };
 
 TEST(Soak, ComputerAgainstComputerAt1080pStaysCorrectAndFlat) {
-    const QImage background = LoadBitmapById(kBackgroundBitmap);
-    const CSpriteSet left(kEmperorSpriteIds);
-    const CSpriteSet right(kRebelSpriteIds);
-    const CEnergyBars bars;
-    ASSERT_FALSE(background.isNull());
-    const SceneArt art{background, left, right, bars};
+    const GameArt art;
+    ASSERT_FALSE(art.background.isNull());
     const ClientExtent client = ClientOfSize(kWidth, kHeight);
-    const BarStripCheck strip(background, client, LoadBitmapById(kLeftBarBitmap).pixel(0, 0),
-                              LoadBitmapById(kRightBarBitmap).pixel(0, 0));
+    const BarStripCheck strip(art.background, client, art.bars.leftBar.pixel(0, 0),
+                              art.bars.rightBar.pixel(0, 0));
     CSurface surface(kWidth, kHeight);
 
     SeedRandom(20261207);
@@ -140,10 +133,10 @@ TEST(Soak, ComputerAgainstComputerAt1080pStaysCorrectAndFlat) {
         if (tick % kTicksPerGame == 0) {
             round.NewRound();
             leftInside = rightInside = false;
-            PaintScene(round, art, client, surface);
+            PaintScene(round, art.View(), client, surface);
             surface.RecordDamage(QRect(0, 0, kWidth, kHeight));
         }
-        RunTick(round, art, client, surface);
+        RunTick(round, art.View(), client, surface);
 
         std::string fault = ShipFault(round.leftShip, CEmperorShip::kSide, leftInside);
         if (fault.empty()) {

@@ -15,22 +15,11 @@
 #include "app/SettingsStore.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
-#include "render/EnergyBars.h"
-#include "render/ImageLoader.h"
+#include "render/GameArt.h"
 #include "render/Scene.h"
-#include "render/SpriteSet.h"
 #include "render/Surface.h"
-#include "resources/ResourceIds.h"
 
 namespace {
-
-struct RealArt {
-    QImage background = LoadBitmapById(kBackgroundBitmap);
-    CSpriteSet left{kEmperorSpriteIds};
-    CSpriteSet right{kRebelSpriteIds};
-    CEnergyBars bars;
-    SceneArt Scene() const { return {background, left, right, bars}; }
-};
 
 struct ExtremeSize {
     int width, height;
@@ -42,7 +31,7 @@ class ExtremeClient : public ::testing::TestWithParam<ExtremeSize> {};
 // ships' reach show the background exactly as centre sampling puts it there.
 TEST_P(ExtremeClient, DrawsCorrectlyOrNothing) {
     const auto [width, height] = GetParam();
-    const RealArt art;
+    const GameArt art;
     const ClientExtent client = ClientOfSize(width, height);
     CSurface surface(width, height);
     SeedRandom(7);
@@ -50,11 +39,11 @@ TEST_P(ExtremeClient, DrawsCorrectlyOrNothing) {
     round.leftShip.computer = round.rightShip.computer = true;
     round.NewRound();
     for (int tick = 0; tick < 3000; ++tick) {
-        RunTick(round, art.Scene(), client, surface);
+        RunTick(round, art.View(), client, surface);
     }
     round.leftShip.energy = 480;
     round.rightShip.energy = 123;
-    PaintScene(round, art.Scene(), client, surface);
+    PaintScene(round, art.View(), client, surface);
 
     ASSERT_EQ(surface.Width(), width);
     ASSERT_EQ(surface.Height(), height);
@@ -122,9 +111,9 @@ TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
     frame.PaintAll();
 
     CBattleRound round = before;
-    const RealArt art;
+    const GameArt art;
     CSurface fresh(frame.Extent().Width(), frame.Extent().Height());
-    PaintScene(round, art.Scene(), frame.Extent(), fresh);
+    PaintScene(round, art.View(), frame.Extent(), fresh);
     EXPECT_EQ(frame.Surface().Width(), frame.Extent().Width());
     EXPECT_EQ(frame.Surface().Height(), frame.Extent().Height());
     EXPECT_GT(frame.Extent().Width(), 700);

@@ -1,22 +1,15 @@
 #include "tools/sim/SimPicture.h"
 
-#include "render/ImageLoader.h"
-#include "resources/ResourceIds.h"
-
 CSimPicture::CSimPicture(int width, int height)
-    : leftSprites(kEmperorSpriteIds),
-      rightSprites(kRebelSpriteIds),
-      background(LoadBitmapById(kBackgroundBitmap)),
-      extent(ClientOfSize(width, height)),
-      surface(width, height) {}
+    : extent(ClientOfSize(width, height)), surface(width, height) {}
 
 void CSimPicture::PaintAll(CBattleRound& round) {
-    PaintScene(round, Art(), extent, surface);
+    PaintScene(round, art.View(), extent, surface);
     surface.ClearDamage();
 }
 
 HitOutcome CSimPicture::Tick(CBattleRound& round) {
-    const HitOutcome outcome = RunTick(round, Art(), extent, surface);
+    const HitOutcome outcome = RunTick(round, art.View(), extent, surface);
     surface.ClearDamage();
     return outcome;
 }

@@ -5,9 +5,8 @@
 
 #include "battle/BattleRound.h"
 #include "render/ClientExtent.h"
-#include "render/EnergyBars.h"
+#include "render/GameArt.h"
 #include "render/Scene.h"
-#include "render/SpriteSet.h"
 #include "render/Surface.h"
 
 // The picture of a simulated battle, kept exactly as the game window keeps it: one surface of
@@ -28,12 +27,7 @@ public:
     const QImage& Image() const { return surface.Image(); }
 
 private:
-    SceneArt Art() const { return {background, leftSprites, rightSprites, bars}; }
-
-    CSpriteSet leftSprites;
-    CSpriteSet rightSprites;
-    CEnergyBars bars;
-    QImage background;
+    GameArt art;
     ClientExtent extent;
     CSurface surface;
 };
