@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QMetaType>
+#include <QSet>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -154,6 +155,38 @@ FileReading ReadWhole(const QByteArray& bytes) {
     return reading;
 }
 
+// Qt reads a key written "name/" as "name", but writes it back under a name of its own. In a
+// section that also holds "name" itself, which of the two values Qt reads therefore changes
+// when it rewrites the file.
+bool SlashKeyShadowsAnother(const QByteArray& bytes) {
+    QByteArray section;
+    QSet<QByteArray> plainKeys;
+    QSet<QByteArray> slashKeys;
+    for (const QByteArray& rawLine : bytes.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('[')) {
+            section = line;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0) {
+            continue;
+        }
+        QByteArray key = section + '\n' + line.left(equals).trimmed();
+        bool slashed = false;
+        while (key.endsWith('/')) {
+            key.chop(1);
+            slashed = true;
+        }
+        QSet<QByteArray>& keys = slashed ? slashKeys : plainKeys;
+        if (slashed && keys.contains(key)) {
+            return true;
+        }
+        keys.insert(key);
+    }
+    return plainKeys.intersects(slashKeys);
+}
+
 int StoredFlag(int startUpValue) {
     return IsComputerDriven(startUpValue) ? kComputerDriven : kPersonDriven;
 }
@@ -197,7 +230,7 @@ void GameRunOver(const QByteArray& bytes) {
     // A malformed file is rewritten as it was understood; a well-formed one loses nothing. (Qt
     // may make a key it could not look up before readable, under a name of its own choosing.)
     const FileReading after = ReadWhole(result);
-    if (before.clean) {
+    if (before.clean && !SlashKeyShadowsAnother(bytes)) {
         for (auto kept = before.otherValues.cbegin(); kept != before.otherValues.cend(); ++kept) {
             Require(after.otherValues.value(kept.key()) == kept.value(),
                     "the writes keep every other value of a well-formed file");
