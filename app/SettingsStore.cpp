@@ -11,6 +11,7 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -56,7 +57,54 @@ QString SettingKey(const QString& section, const QString& value) {
 // with its defaults instead.
 constexpr qint64 kLargestStoreFile = 64 * 1024;
 
-enum class StoreFile { Missing, Usable, Oversized, Unusable };
+// A settings file's text as Qt's reader decodes its escapes, as far as they can spell ASCII:
+// "\x" with hexadecimal digits and "\" with octal digits give a character code; any other
+// escaped character is kept as it stands, which may make a letter of a control escape but never
+// misses one. Characters beyond ASCII become '?'.
+QByteArray WithEscapesDecoded(const QByteArray& text) {
+    const auto digit = [](char c, int base) {
+        const int value = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : base;
+        return value < base ? value : -1;
+    };
+    QByteArray decoded;
+    decoded.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            decoded += text[i];
+            continue;
+        }
+        const char escaped = text[++i];
+        const int base = escaped == 'x' ? 16 : digit(escaped, 8) >= 0 ? 8 : 0;
+        if (base == 0) {
+            decoded += escaped;
+            continue;
+        }
+        qsizetype next = base == 16 ? i + 1 : i;
+        std::uint32_t code = 0;
+        for (; next < text.size() && digit(text[next], base) >= 0; ++next) {
+            code = std::min<std::uint32_t>(code * base + digit(text[next], base), 0x110000);
+        }
+        decoded += code < 0x80 ? static_cast<char>(code) : '?';
+        i = next - 1;
+    }
+    return decoded;
+}
+
+// The store writes only text and numbers. A value in Qt's serialised form ("@Variant(...)",
+// "@DateTime(...)") is decoded from a binary stream whose counts the file itself gives, so one
+// line can make Qt ask for gigabytes, and Qt decodes every value of the file when it writes
+// any. Such a file is not the store's own, however its letters are spelt.
+bool HoldsSerialisedValues(const QByteArray& contents) {
+    const QByteArray text = WithEscapesDecoded(contents);
+    return text.contains("Variant(") || text.contains("DateTime(");
+}
+
+// Foreign: a regular file that the store cannot have written, too large or holding serialised
+// values; it is not read, and a write moves it aside.
+enum class StoreFile { Missing, Usable, Foreign, Unusable };
 
 StoreFile Inspect(const QString& file) {
     std::error_code error;
@@ -72,8 +120,15 @@ StoreFile Inspect(const QString& file) {
     if (error) {
         return StoreFile::Unusable;
     }
-    return size > static_cast<std::uintmax_t>(kLargestStoreFile) ? StoreFile::Oversized
-                                                                 : StoreFile::Usable;
+    if (size > static_cast<std::uintmax_t>(kLargestStoreFile)) {
+        return StoreFile::Foreign;
+    }
+    QFile contents(file);
+    if (!contents.open(QIODevice::ReadOnly)) {
+        return StoreFile::Unusable;
+    }
+    return HoldsSerialisedValues(contents.read(kLargestStoreFile + 1)) ? StoreFile::Foreign
+                                                                       : StoreFile::Usable;
 }
 
 // Qt keeps what it has read of a settings file under the file's name, and trusts it for as long
@@ -119,8 +174,8 @@ std::optional<QString> ReadStoredText(const QString& section, const QString& val
 // something other than a writable file in the file's place) is refused before anything is
 // staged. What can still fail after this check is the write itself, on a full disk say.
 //
-// An oversized file cannot be the store's own: it is moved aside to "<file>.damaged", where
-// nothing is lost, and the write starts a fresh file.
+// A foreign file (oversized, or holding serialised values) is moved aside to
+// "<file>.damaged", where nothing is lost, and the write starts a fresh file.
 bool CanReplaceFile(const QString& file) {
     if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
         return false;
@@ -129,7 +184,7 @@ bool CanReplaceFile(const QString& file) {
         case StoreFile::Missing:
         case StoreFile::Usable:
             break;
-        case StoreFile::Oversized: {
+        case StoreFile::Foreign: {
             const QString aside = file + QStringLiteral(".damaged");
             QFile::remove(aside);
             if (!QFile::rename(file, aside)) {

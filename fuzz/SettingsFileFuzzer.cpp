@@ -212,6 +212,17 @@ void GameRunOver(const QByteArray& bytes) {
     Require(ReadAsTheGameStarts() == written, "the store reads back what it wrote");
     const QByteArray result = FileBytes(file);
     Require(ReadAfresh(result) == written, "the file holds what was written");
+    // A file that cannot be the store's own (too large, or holding values in Qt's serialised
+    // form, which Qt must not be given to decode) is set aside whole, and the writes start a
+    // fresh file.
+    const QString setAside = file + QStringLiteral(".damaged");
+    if (QFile::exists(setAside)) {
+        Require(FileBytes(setAside) == bytes, "a file set aside keeps its bytes");
+        Require(rectWritten && rightWritten && leftWritten,
+                "every write after setting a file aside goes through");
+        QFile::remove(setAside);
+        return;
+    }
     // Over a malformed file a write may say it failed although its value arrived: Qt writes
     // some of the keys it made of such a file in a form it cannot read back cleanly either (a key
     // ending in "/" becomes "key\=", an escaped "="), and the store's second attempt then still
@@ -220,13 +231,6 @@ void GameRunOver(const QByteArray& bytes) {
     Require(!before.clean || (rectWritten && rightWritten && leftWritten),
             "every write over a well-formed file says it went through");
 
-    // A file too large to be the store's own is set aside whole.
-    const QString setAside = file + QStringLiteral(".damaged");
-    if (QFile::exists(setAside)) {
-        Require(FileBytes(setAside) == bytes, "a file set aside keeps its bytes");
-        QFile::remove(setAside);
-        return;
-    }
     // A malformed file is rewritten as it was understood; a well-formed one loses nothing. (Qt
     // may make a key it could not look up before readable, under a name of its own choosing.)
     const FileReading after = ReadWhole(result);

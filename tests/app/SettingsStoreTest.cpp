@@ -130,6 +130,40 @@ TEST_F(SettingsStoreTest, PlayerValuesReadAsNumbersOnlyWhenTheyAre32BitDecimals)
     EXPECT_EQ(ReadSettingText("Vzhled", "pozice", "none"), "none");
 }
 
+// A value in Qt's serialised form is decoded from counts the file gives; one such line (here a
+// list that claims billions of entries) would make Qt ask for gigabytes when it writes. The
+// store reads nothing from such a file and moves it aside before writing a fresh one.
+TEST_F(SettingsStoreTest, FilesHoldingSerialisedValuesAreSetAsideNotDecoded) {
+    const QByteArray hugeList = R"(@Variant(\0\0\0\x9\x12\0\0\0\0\0\0\0\x1))";
+    const struct {
+        QByteArray foreignLine;
+        bool setAside;
+    } cases[] = {
+        {"X=" + hugeList, true},
+        {R"(X=\x40Variant(\0\0\0\x9\x12\0\0\0\0\0\0\0\x1))", true},  // "@" as a hex escape
+        {R"(X=\100Variant(\0))", true},                              // and as an octal one
+        {"X=@DateTime(\\0)", true},
+        {"X=a@b, \"c\\td\"", false},  // "@" inside a text and an escape no letter comes from
+    };
+    for (const auto& c : cases) {
+        const QByteArray contents = "[Hra]\nPL1=1\n\n[Jine]\n" + c.foreignLine + '\n';
+        home.Seed(contents);
+        EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), c.setAside ? kPlayerUnset : 1)
+            << c.foreignLine.constData();
+        ASSERT_TRUE(WriteSettingInt("Hra", "PL2", 0)) << c.foreignLine.constData();
+        QFile aside(File() + ".damaged");
+        EXPECT_EQ(aside.exists(), c.setAside) << c.foreignLine.constData();
+        if (c.setAside) {
+            ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+            EXPECT_EQ(aside.readAll(), contents);
+            aside.close();
+            aside.remove();
+        }
+        EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), c.setAside ? kPlayerUnset : 1);
+        EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), 0);
+    }
+}
+
 TEST_F(SettingsStoreTest, EveryOperationOpensTheFileAnewAndAWriteReplacesItWhole) {
     ASSERT_TRUE(WriteSettingInt("Hra", "PL1", 1));
     struct stat before {};
