@@ -5,23 +5,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
 #include "BenchScenes.h"
-#include "Medians.h"
+#include "IterationTiming.h"
 #include "TargetReporter.h"
 #include "render/Scene.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration duration) {
-    return std::chrono::duration<double>(duration).count();
-}
 
 // Each iteration writes the surface twice, first with memset, then with a full paint, and times
 // both. Measured side by side like this, both find the surface in the same state (just written
@@ -41,17 +34,17 @@ void PaintAgainstMemsetBench(benchmark::State& state) {
     std::vector<double> paints;
     int value = 0;
     for (auto _ : state) {
-        const auto memsetStart = Clock::now();
+        const auto memsetStart = BenchClock::now();
         std::memset(bits, ++value & 0xFF, bytes);
         benchmark::ClobberMemory();
-        const auto paintStart = Clock::now();
+        memsets.push_back(SecondsSince(memsetStart));
+
+        const auto paintStart = BenchClock::now();
         // No shot is within a hit window before the step, so the round stays as it is.
         benchmark::DoNotOptimize(PaintScene(round, art.View(), client, surface));
-        const auto paintEnd = Clock::now();
-        surface.ClearDamage();
-        memsets.push_back(Seconds(paintStart - memsetStart));
-        paints.push_back(Seconds(paintEnd - paintStart));
+        paints.push_back(SecondsSince(paintStart));
         state.SetIterationTime(paints.back());
+        surface.ClearDamage();
     }
     state.counters["memset_us"] = MedianMicroseconds(memsets);
     state.counters["paint_us"] = MedianMicroseconds(paints);

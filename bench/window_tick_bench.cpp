@@ -18,12 +18,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <chrono>
 #include <vector>
 
 #include "BenchScenes.h"
 #include "FrameHarness.h"
-#include "Medians.h"
+#include "IterationTiming.h"
 #include "TargetReporter.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
@@ -37,10 +36,6 @@ constexpr double kTickBudgetSeconds = 0.030;
 CArenaFrame* gFrame = nullptr;
 int gTickTimerId = 0;
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void WindowTickBench(benchmark::State& state) {
     const QSize client(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     if (!ResizeClientTo(*gFrame, client)) {
@@ -52,13 +47,13 @@ void WindowTickBench(benchmark::State& state) {
     std::vector<double> repaints;
     for (auto _ : state) {
         gFrame->Battle() = start;  // the same tiles, the same hit every time
-        const auto tickStart = std::chrono::steady_clock::now();
+        const auto tickStart = BenchClock::now();
         DeliverTick(*gFrame, gTickTimerId);
         const double tick = SecondsSince(tickStart);
         state.SetIterationTime(tick);
 
         // What the event loop would do next; the following tick starts with nothing pending.
-        const auto repaintStart = std::chrono::steady_clock::now();
+        const auto repaintStart = BenchClock::now();
         FlushUpdates();
         const double repaint = SecondsSince(repaintStart);
         ticks.push_back(tick);

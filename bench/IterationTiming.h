@@ -1,6 +1,14 @@
 #pragma once
 
+#include <chrono>
 #include <vector>
+
+// Timing the phases of a benchmark's iterations by hand.
+
+using BenchClock = std::chrono::steady_clock;
+
+// The seconds from `start` to now.
+double SecondsSince(BenchClock::time_point start);
 
 // The median of per-iteration times in seconds, in microseconds (0 for none). A benchmark on a
 // shared machine now and then loses its core for far longer than its work takes; the median

@@ -1,7 +1,11 @@
-#include "Medians.h"
+#include "IterationTiming.h"
 
 #include <algorithm>
 #include <cstddef>
+
+double SecondsSince(BenchClock::time_point start) {
+    return std::chrono::duration<double>(BenchClock::now() - start).count();
+}
 
 double MedianMicroseconds(std::vector<double>& seconds) {
     if (seconds.empty()) {
