@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "TargetReporter.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
 
@@ -31,9 +30,4 @@ BENCHMARK(ModelTickBench);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    CTargetReporter reporter;
-    reporter.RateAtLeast("model ticks per second, one core", "ModelTickBench", "items_per_second",
-                         20e6);
-    return RunBenchmarks(argc, argv, reporter);
-}
+BENCHMARK_MAIN();

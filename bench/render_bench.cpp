@@ -11,7 +11,6 @@
 
 #include "BenchScenes.h"
 #include "IterationTiming.h"
-#include "TargetReporter.h"
 #include "render/Scene.h"
 
 namespace {
@@ -83,13 +82,4 @@ BENCHMARK(RunTickBench)->Apply(ClientSizes)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    CTargetReporter reporter;
-    reporter.RatioAtMost("full paint 3840x2160 / memset of its bytes",
-                         "PaintAgainstMemsetBench/W:3840/H:2160/manual_time", "paint_us",
-                         "memset_us", 1.5);
-    reporter.RatioAtMost("full paint 1920x1080 / memset of its bytes (no target)",
-                         "PaintAgainstMemsetBench/W:1920/H:1080/manual_time", "paint_us",
-                         "memset_us", 1.5);
-    return RunBenchmarks(argc, argv, reporter);
-}
+BENCHMARK_MAIN();

@@ -17,7 +17,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 repetitions="${REPETITIONS:-5}"
 jobs="${JOBS:-$(nproc)}"
-targets=(render_bench model_bench window_tick_bench tick_allocations frame_cadence startup_time)
+targets=(render_bench model_bench window_tick_bench tick_allocations frame_cadence startup_time
+         bench_targets)
 
 if [[ -n "${BUILD_DIR:-}" ]]; then
     build="$BUILD_DIR"
@@ -34,10 +35,10 @@ bench="$build/bench"
 # Everything runs on the offscreen platform; a private runtime folder keeps Qt from warning
 # about a missing one.
 export QT_QPA_PLATFORM=offscreen
+runtime_dir=""
 if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
-    XDG_RUNTIME_DIR="$(mktemp -d)"
-    export XDG_RUNTIME_DIR
-    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    runtime_dir="$(mktemp -d)"
+    export XDG_RUNTIME_DIR="$runtime_dir"
 fi
 
 gbench=(--benchmark_repetitions="$repetitions" --benchmark_enable_random_interleaving=true
@@ -47,14 +48,32 @@ section() {
     printf '\n=== %s ===\n' "$1"
 }
 
+reports="$(mktemp -d)"
+trap 'rm -rf "$reports" ${runtime_dir:+"$runtime_dir"}' EXIT
+
+# Runs a Google Benchmark program with a JSON report beside its console output, then judges
+# the report against the targets that follow the program's name.
+run_gbench() {
+    local program="$1"
+    shift
+    "$bench/$program" "${gbench[@]}" --benchmark_out="$reports/$program.json" \
+        --benchmark_out_format=json
+    "$bench/bench_targets" "$reports/$program.json" "$@"
+}
+
 section "Full paint and render tick (render_bench)"
-"$bench/render_bench" "${gbench[@]}"
+run_gbench render_bench \
+    "ratio|full paint 3840x2160 / memset of its bytes|PaintAgainstMemsetBench/W:3840/H:2160/manual_time|paint_us|memset_us|1.5" \
+    "ratio|full paint 1920x1080 / memset (no target)|PaintAgainstMemsetBench/W:1920/H:1080/manual_time|paint_us|memset_us|1.5"
 
 section "Battle model (model_bench)"
-"$bench/model_bench" "${gbench[@]}"
+run_gbench model_bench \
+    "rate|model ticks per second, one core|ModelTickBench|items_per_second|20e6"
 
 section "Main window tick (window_tick_bench)"
-"$bench/window_tick_bench" "${gbench[@]}"
+run_gbench window_tick_bench \
+    "share|window tick 1920x1080 (median), share of 30 ms|WindowTickBench/W:1920/H:1080/manual_time|tick_median_us|30|0.003" \
+    "share|window tick 3840x2160 (median), share of 30 ms|WindowTickBench/W:3840/H:2160/manual_time|tick_median_us|30|0.01"
 
 section "Heap allocations per tick (tick_allocations)"
 "$bench/tick_allocations"

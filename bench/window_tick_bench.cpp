@@ -23,14 +23,11 @@
 #include "BenchScenes.h"
 #include "FrameHarness.h"
 #include "IterationTiming.h"
-#include "TargetReporter.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
 
 namespace {
-
-constexpr double kTickBudgetSeconds = 0.030;
 
 // The window under test, built once for the whole run.
 CArenaFrame* gFrame = nullptr;
@@ -86,12 +83,11 @@ int main(int argc, char** argv) {
     }
     gFrame = app.MainFrame();
 
-    CTargetReporter reporter;
-    reporter.ShareOfBudgetAtMost("window tick 1920x1080 (median), share of 30 ms",
-                                 "WindowTickBench/W:1920/H:1080/manual_time", "tick_median_us",
-                                 kTickBudgetSeconds, 0.003);
-    reporter.ShareOfBudgetAtMost("window tick 3840x2160 (median), share of 30 ms",
-                                 "WindowTickBench/W:3840/H:2160/manual_time", "tick_median_us",
-                                 kTickBudgetSeconds, 0.01);
-    return RunBenchmarks(argc, argv, reporter);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
