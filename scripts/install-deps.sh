@@ -1,27 +1,66 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Skirmora need, and only
-# those that are missing. Runs as root, or through sudo.
+# Installs the Debian packages that Skirmora needs for one purpose, and only those that are
+# missing. Runs as root, or through sudo.
+#
+#   bash scripts/install-deps.sh play   what building and running the game needs
+#   bash scripts/install-deps.sh test   that, and everything the tests build with or call
+#
+# Package names are Debian 12's and Debian 13's; the one name that carries a version, clang's
+# runtime, is derived from the clang that the release installs.
 set -euo pipefail
 
-packages=(
+purpose="${1:-}"
+case "$purpose" in
+    play | test) ;;
+    *)
+        echo "usage: $0 play|test" >&2
+        exit 2
+        ;;
+esac
+
+# Building the game and running it on an X11 or Wayland desktop, with a font for its texts
+# (a minimal system has none).
+play_packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev
-    clang libclang-rt-14-dev
+    qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
+# The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
+# fuzzers; file and dpkg-dev for the package build; the desktop entry and metainfo validators.
+test_packages=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    clang
+    file dpkg-dev desktop-file-utils appstream
+)
 
-if ((${#missing[@]} > 0)); then
-    sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+updated=false
+
+installed() {
+    [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true) == "install ok installed" ]]
+}
+
+# Installs those of the named packages that are not installed yet.
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        installed "$package" || missing+=("$package")
+    done
+    ((${#missing[@]} > 0)) || return 0
+    if [[ $updated == false ]]; then
+        "${sudo[@]}" apt-get update -qq
+        updated=true
+    fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
-fi
+}
+
+install_missing "${play_packages[@]}"
+[[ $purpose == test ]] || exit 0
+
+install_missing "${test_packages[@]}"
+# The sanitizer and libFuzzer runtimes belong to one clang version: the one `clang` is.
+clang_major=$(clang -dumpversion | cut -d. -f1)
+install_missing "libclang-rt-${clang_major}-dev"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Skirmora and starts it.
+# Installs what building and running the game needs and is missing, builds the game alone (no
+# tests, no benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release
+bash scripts/install-deps.sh play
+cmake --preset play >/dev/null
+cmake --build --preset play
 
-exec build/release/app/skirmora "$@"
+exec build/play/app/skirmora "$@"
