@@ -154,7 +154,7 @@ if [[ ! -s "$pristine" ]]; then
             tail -n 20 "$logs/debootstrap.log" >&2
             exit 1
         }
-    tar -C "$building" --numeric-owners -cf "$pristine.part" .
+    tar -C "$building" --numeric-owner -cf "$pristine.part" .
     mv "$pristine.part" "$pristine"
     rm -rf --one-file-system "$building"
     root=""
@@ -163,7 +163,7 @@ fi
 
 begin_step "fresh system from the cache"
 root="$(mktemp -d /var/tmp/skirmora-fresh-"$release".XXXXXX)"
-tar -C "$root" --numeric-owners -xf "$pristine"
+tar -C "$root" --numeric-owner -xf "$pristine"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
