@@ -1,13 +1,19 @@
 #include "dialogs/Commands.h"
 
+#include <QWidget>
+
 #include "dialogs/AboutDlg.h"
 #include "dialogs/Centring.h"
 #include "dialogs/NewGameDlg.h"
 
 void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick) {
     CNewGameDlg dialog(owner, round, tick);
-    dialog.PlaceBy([](int width, int height) {
-        const ScreenRect workArea = PrimaryWorkArea();
+    // Centred on the work area of the screen the owner is on; before the owner is first shown
+    // it is on no screen yet, and the primary screen is the one the game opens on.
+    dialog.PlaceBy([owner](int width, int height) {
+        const ScreenRect workArea = (owner != nullptr && owner->isVisible())
+                                        ? WorkAreaNearest(owner->frameGeometry())
+                                        : PrimaryWorkArea();
         return CentreOver(width, height, workArea, workArea);
     });
     dialog.exec();
