@@ -6,6 +6,19 @@
 #include "dialogs/Centring.h"
 #include "dialogs/NewGameDlg.h"
 
+namespace {
+
+// A window manager gives the keyboard back to the owner when its dialog closes; without one
+// (a kiosk, a launcher, a bare X server) nobody does, and keys would reach no window until a
+// click. An owner not yet shown takes it when it is shown.
+void GiveKeyboardBack(QWidget* owner) {
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
+    }
+}
+
+}  // namespace
+
 void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick) {
     CNewGameDlg dialog(owner, round, tick);
     // Centred on the work area of the screen the owner is on; before the owner is first shown
@@ -17,6 +30,7 @@ void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick) {
         return CentreOver(width, height, workArea, workArea);
     });
     dialog.exec();
+    GiveKeyboardBack(owner);
 }
 
 void RunNewGameCommand(QWidget* owner, CBattleRound& round, CTickControl& tick,
@@ -29,4 +43,5 @@ void RunNewGameCommand(QWidget* owner, CBattleRound& round, CTickControl& tick,
 void RunAboutCommand(QWidget* mainWindow) {
     CAboutDlg dialog(mainWindow);
     dialog.exec();
+    GiveKeyboardBack(mainWindow);
 }
