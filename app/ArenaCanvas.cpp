@@ -5,24 +5,11 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWindow>
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
 #include "app/KeyTranslation.h"
+#include "app/PointerPosition.h"
 #include "battle/PlayerControls.h"
-
-namespace {
-
-// A pointer position travels as a signed 16-bit quantity, like the window system's.
-int ClampToPointerRange(double devicePixels) {
-    constexpr double kLow = std::numeric_limits<std::int16_t>::min();
-    constexpr double kHigh = std::numeric_limits<std::int16_t>::max();
-    return static_cast<int>(std::floor(std::clamp(devicePixels, kLow, kHigh)));
-}
-
-}  // namespace
 
 CArenaCanvas::CArenaCanvas(CBattleRound& round, const CSurface& surface, QWidget* parent)
     : QFrame(parent), round_(round), surface_(surface) {
@@ -84,18 +71,27 @@ void CArenaCanvas::showEvent(QShowEvent* event) {
     }
 }
 
+// While a button is held, Qt delivers the pointer's moves here from anywhere: over the edge, the
+// menu bar or outside the window. Only moves over the client area steer; a target stays in
+// force when the pointer leaves it.
 void CArenaCanvas::mouseMoveEvent(QMouseEvent* event) {
     const ClientExtent client = Extent();
-    const QPointF inside = (event->position() - contentsRect().topLeft()) * PixelRatio();
-    if (MovePointer(round_, ClampToPointerRange(inside.x()), ClampToPointerRange(inside.y()),
-                    client.Width(), client.Height()) == ControlResult::Ignored) {
+    const auto pointer =
+        PointerInClient(event->position(), contentsRect().topLeft(), PixelRatio(), client);
+    if (pointer && MovePointer(round_, pointer->x, pointer->y, client.Width(), client.Height()) ==
+                       ControlResult::Ignored) {
         return;
     }
     QFrame::mouseMoveEvent(event);
 }
 
+// A press on the edge around the client area is not on the playfield and fires nothing.
 void CArenaCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && PressLeftButton(round_) == ControlResult::Ignored) {
+    const bool overClient =
+        PointerInClient(event->position(), contentsRect().topLeft(), PixelRatio(), Extent())
+            .has_value();
+    if (event->button() == Qt::LeftButton && overClient &&
+        PressLeftButton(round_) == ControlResult::Ignored) {
         return;
     }
     QFrame::mousePressEvent(event);
@@ -107,6 +103,10 @@ void CArenaCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CArenaCanvas::keyPressEvent(QKeyEvent* event) {
+    if (IsSystemKey(event->modifiers())) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
     const int virtualKey = VirtualKeyFromQt(event->key(), event->modifiers());
     if (PressKey(round_, virtualKey) == ControlResult::Ignored) {
         return;

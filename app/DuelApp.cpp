@@ -30,6 +30,9 @@ bool CDuelApp::InitInstance() {
         return true;
     }
     mainFrame->show();
+    // A window manager gives the keyboard to a newly shown window; without one (a kiosk, a
+    // launcher, a bare X server) nobody does, and the keys would not steer until a click.
+    mainFrame->activateWindow();
     return true;
 }
 

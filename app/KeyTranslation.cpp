@@ -37,3 +37,7 @@ int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
             return 0;
     }
 }
+
+bool IsSystemKey(Qt::KeyboardModifiers modifiers) {
+    return modifiers.testFlag(Qt::AltModifier);
+}

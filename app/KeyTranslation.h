@@ -7,3 +7,8 @@
 // navigation keys (keypad 5 sends Clear, keypad 9 and 3 Page Up and Page Down). 0 for a key
 // without a code here; such keys have no action anyway.
 int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+
+// A key pressed with Alt held is the window's and the menu bar's, not the player's: it never
+// reaches the key table, and goes on to the default processing, so Alt with the menu's
+// mnemonics and the window manager's Alt shortcuts keep working. Ctrl and Shift change nothing.
+bool IsSystemKey(Qt::KeyboardModifiers modifiers);

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 ScreenRect ToScreenRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
@@ -20,6 +22,16 @@ int CentreOnAxis(int size, int centreLow, int centreHigh, int low, int high) {
     return position;
 }
 
+// Along one axis, how far apart two spans are (0 where they overlap or touch) and how much of
+// them overlaps. In doubles: coordinates far apart would overflow a product of integers.
+double Gap(int lowA, int highA, int lowB, int highB) {
+    return std::max({0.0, static_cast<double>(lowB) - highA, static_cast<double>(lowA) - highB});
+}
+
+double Overlap(int lowA, int highA, int lowB, int highB) {
+    return std::max(0.0, static_cast<double>(std::min(highA, highB)) - std::max(lowA, lowB));
+}
+
 }  // namespace
 
 ScreenPosition CentreOver(int width, int height, const ScreenRect& over,
@@ -33,10 +45,35 @@ ScreenRect PrimaryWorkArea() {
     return primary ? ToScreenRect(primary->availableGeometry()) : ScreenRect{};
 }
 
-ScreenRect WorkAreaNearest(const QRect& rect) {
-    const QScreen* nearest = QGuiApplication::screenAt(rect.center());
-    if (nearest == nullptr) {
-        nearest = QGuiApplication::primaryScreen();
+int NearestArea(const ScreenRect& rect, std::span<const ScreenRect> areas) {
+    int best = -1;
+    double bestOverlap = 0;
+    double bestDistance = 0;
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        const ScreenRect& area = areas[i];
+        const double overlap = Overlap(rect.left, rect.right, area.left, area.right) *
+                               Overlap(rect.top, rect.bottom, area.top, area.bottom);
+        const double dx = Gap(rect.left, rect.right, area.left, area.right);
+        const double dy = Gap(rect.top, rect.bottom, area.top, area.bottom);
+        const double distance = dx * dx + dy * dy;
+        const bool better = best < 0 || overlap > bestOverlap ||
+                            (overlap == 0 && bestOverlap == 0 && distance < bestDistance);
+        if (better) {
+            best = static_cast<int>(i);
+            bestOverlap = overlap;
+            bestDistance = distance;
+        }
     }
-    return nearest ? ToScreenRect(nearest->availableGeometry()) : ScreenRect{};
+    return best;
+}
+
+ScreenRect WorkAreaNearest(const QRect& rect) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    std::vector<ScreenRect> areas;
+    areas.reserve(static_cast<std::size_t>(screens.size()));
+    for (const QScreen* screen : screens) {
+        areas.push_back(ToScreenRect(screen->geometry()));
+    }
+    const int nearest = NearestArea(ToScreenRect(rect), areas);
+    return nearest < 0 ? ScreenRect{} : ToScreenRect(screens[nearest]->availableGeometry());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <span>
 
 // The window system's rectangles: right and bottom lie just past the last pixel, as the
 // placement rules count them.
@@ -29,5 +30,11 @@ ScreenPosition CentreOver(int width, int height, const ScreenRect& over,
 // The work area of the primary screen: the desktop without its panels.
 ScreenRect PrimaryWorkArea();
 
-// The work area of the screen nearest to the given rectangle.
+// Which of `areas` a window with the outer rectangle `rect` is on: the one holding the largest
+// part of it, or, where it lies on none of them, the nearest one. Earlier areas win ties; -1
+// when there are no areas.
+int NearestArea(const ScreenRect& rect, std::span<const ScreenRect> areas);
+
+// The work area of the screen a window with the given outer rectangle is on, by NearestArea
+// among the screens' full rectangles; also when its centre lies off every screen.
 ScreenRect WorkAreaNearest(const QRect& rect);

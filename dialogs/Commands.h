@@ -8,7 +8,8 @@
 class QWidget;
 
 // The setup dialog, run modally: at start-up before the main window is shown, and for every
-// new game. Centred on the primary screen's work area.
+// new game. Centred on the work area of the screen the owner is on, or of the primary screen
+// while the owner has not been shown yet.
 void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick);
 
 // The new game command: both ships back at their start with full energy, the picture redrawn

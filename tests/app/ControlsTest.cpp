@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWindow>
 #include <QtTest/QTest>
 #include <algorithm>
@@ -33,6 +34,10 @@ protected:
     }
 
     void ClickLeft() { QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, Client(100, 100)); }
+
+    // A point of the canvas in the main window's coordinates, where the window system's events
+    // arrive: at the window, not at a widget.
+    QPoint InWindow(const QPoint& onCanvas) { return Canvas().mapTo(frame.get(), onCanvas); }
 
     void PlaceRightShip() {
         std::tie(Right().x, Right().y, Right().targetX, Right().targetY) =
@@ -127,6 +132,123 @@ TEST_F(ControlsTest, KeysSetTheRightShipsTargetByTheKeyTable) {
         EXPECT_EQ(Target(Right()), c.target) << "key " << c.key << ", " << c.modifiers;
         EXPECT_EQ(ShotsInFlight(Right()), c.key == Qt::Key_Space ? 1 : 0) << "key " << c.key;
     }
+}
+
+// A key with Alt held belongs to the window and its menu bar; Ctrl and Shift change nothing.
+TEST_F(ControlsTest, KeysWithAltHeldDoNothingWhileCtrlAndShiftChangeNothing) {
+    constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier, kCtrl = Qt::ControlModifier,
+                                    kShift = Qt::ShiftModifier, kPad = Qt::KeypadModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        WorldPoint target;
+        int shots;
+    } cases[] = {
+        {Qt::Key_Space, kAlt, {345, 99}, 0},         {Qt::Key_Left, kAlt, {345, 99}, 0},
+        {Qt::Key_Down, kAlt, {345, 99}, 0},          {Qt::Key_Home, kAlt, {345, 99}, 0},
+        {Qt::Key_Insert, kAlt, {345, 99}, 0},        {Qt::Key_3, kAlt | kPad, {345, 99}, 0},
+        {Qt::Key_Space, kAlt | kCtrl, {345, 99}, 0}, {Qt::Key_Right, kAlt | kShift, {345, 99}, 0},
+        {Qt::Key_Space, kCtrl, {345, 99}, 1},        {Qt::Key_Space, kShift, {345, 99}, 1},
+        {Qt::Key_Left, kCtrl, {330, 150}, 0},        {Qt::Key_End, kCtrl | kShift, {330, 280}, 0},
+        {Qt::Key_9, kCtrl | kPad, {560, 36}, 0},
+    };
+    for (const auto& c : cases) {
+        frame->Battle().NewRound();
+        Ticks(5);
+        PlaceRightShip();
+        QTest::keyClick(frame->windowHandle(), c.key, c.modifiers);  // to the focus widget
+        EXPECT_EQ(Target(Right()), c.target) << "key " << c.key << ", " << c.modifiers;
+        EXPECT_EQ(ShotsInFlight(Right()), c.shots) << "key " << c.key << ", " << c.modifiers;
+    }
+}
+
+// What happens to the key event after the canvas: a computer-driven side swallows its keys, a
+// person-driven one hands them on to the default processing, and a key with Alt held goes on
+// in either case, so the menu bar and the window manager still see it.
+TEST_F(ControlsTest, AKeyWithAltHeldGoesOnToTheDefaultProcessingWhoeverDrivesTheShip) {
+    const struct {
+        bool computer;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool goesOn;
+    } cases[] = {
+        {true, Qt::Key_Space, Qt::NoModifier, false},
+        {true, Qt::Key_Space, Qt::AltModifier, true},
+        {true, Qt::Key_Left, Qt::AltModifier, true},
+        {true, Qt::Key_Left, Qt::ShiftModifier, false},
+        {false, Qt::Key_Space, Qt::NoModifier, true},
+        {false, Qt::Key_Space, Qt::AltModifier, true},
+        {false, Qt::Key_F, Qt::AltModifier, true},
+    };
+    for (const auto& c : cases) {
+        Right().computer = c.computer;
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QCoreApplication::sendEvent(&Canvas(), &press);
+        EXPECT_EQ(!press.isAccepted(), c.goesOn)
+            << "key " << c.key << ", " << c.modifiers << ", computer " << c.computer;
+    }
+}
+
+// While a button is held, Qt delivers the pointer's moves to the canvas from wherever the
+// pointer is. Only the moves over the client area steer.
+TEST_F(ControlsTest, AHeldButtonSteersOnlyWhileThePointerIsOverTheClientArea) {
+    ASSERT_TRUE(ResizeClientTo(*frame, {600, 400}));
+    ASSERT_GT(Canvas().contentsRect().left(), 0) << "the canvas has no edge";
+    QWindow* window = frame->windowHandle();
+    QTest::mouseMove(window, InWindow(Client(101, 101)));
+    QTest::mouseMove(window, InWindow(Client(100, 100)));
+    ASSERT_EQ(Target(Left()), (WorldPoint{100, 100}));
+    QTest::mousePress(window, Qt::LeftButton, {}, InWindow(Client(100, 100)));
+
+    const QRect canvas(InWindow({0, 0}), Canvas().size());
+    const struct {
+        const char* name;
+        QPoint at;  // in the main window
+    } outside[] = {
+        {"over the menu bar", frame->menuBar()->geometry().center()},
+        {"on the canvas's left edge", {canvas.left(), canvas.center().y()}},
+        {"on the canvas's right edge", {canvas.right(), canvas.center().y()}},
+        {"on the canvas's bottom edge", {canvas.center().x(), canvas.bottom()}},
+        {"left of the window", {-30, 200}},
+        {"above the window", {200, -40}},
+        {"right of the window", {frame->width() + 50, 200}},
+        {"below the window", {200, frame->height() + 60}},
+        {"far away", {-20000, 30000}},
+    };
+    for (const auto& place : outside) {
+        QTest::mouseMove(window, place.at);
+        EXPECT_EQ(Target(Left()), (WorldPoint{100, 100})) << place.name;
+    }
+    QTest::mouseMove(window, InWindow(Client(250, 150)));
+    EXPECT_EQ(Target(Left()), (WorldPoint{250, 150})) << "back over the client area";
+    QTest::mouseMove(window, InWindow(Client(599, 399)));
+    EXPECT_EQ(Target(Left()), (WorldPoint{599, 399})) << "its last pixel";
+    QTest::mouseRelease(window, Qt::LeftButton, {}, InWindow(Client(599, 399)));
+}
+
+TEST_F(ControlsTest, APressOnTheEdgeAroundTheClientAreaNeitherSteersNorFires) {
+    ASSERT_TRUE(ResizeClientTo(*frame, {600, 400}));
+    ASSERT_GT(Canvas().contentsRect().left(), 0) << "the canvas has no edge";
+    MovePointerTo({100, 100});
+    Ticks(10);
+    const QRect canvas = Canvas().rect();
+    const struct {
+        const char* name;
+        QPoint at;  // on the canvas
+    } edges[] = {
+        {"left", {0, canvas.center().y()}},
+        {"top", {canvas.center().x(), 0}},
+        {"right", {canvas.right(), canvas.center().y()}},
+        {"bottom", {canvas.center().x(), canvas.bottom()}},
+        {"top-left corner", {0, 0}},
+    };
+    for (const auto& edge : edges) {
+        QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, InWindow(edge.at));
+        EXPECT_EQ(ShotsInFlight(Left()), 0) << edge.name;
+        EXPECT_EQ(Target(Left()), (WorldPoint{100, 100})) << edge.name;
+    }
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, InWindow(Client(0, 0)));
+    EXPECT_EQ(ShotsInFlight(Left()), 1) << "a press on the client area's first pixel fires";
 }
 
 TEST_F(ControlsTest, AComputerDrivenSideIgnoresPointerButtonAndKeys) {

@@ -26,9 +26,13 @@
 #include "dialogs/TemplateDialog.h"
 #include "render/GameArt.h"
 
-// The one screen that the GUI suites' main (GuiTestMain.cpp) sets up; with the offscreen
-// platform it is also the work area.
+// The screens that the GUI suites' main (GuiTestMain.cpp) sets up; with the offscreen platform
+// each is also its work area. The primary one, where the game opens, and a smaller second one
+// to its right, their top edges in line. The offscreen platform moves a window whose top-left
+// corner lies above or left of the origin a little each time it is resized, so the second
+// screen lies where coordinates are positive.
 inline constexpr QRect kTestScreen{0, 0, 1024, 738};
+inline constexpr QRect kSecondScreen{1024, 0, 800, 600};
 
 // A settings home of the test's own in XDG_CONFIG_HOME while the object lives, with the company
 // key set as the application sets it. The test executables' names have no extension, so the

@@ -19,14 +19,26 @@ public:
 
 // A window of the given size centred over `over`, then pushed inside the work area, the left
 // or top edge first.
-QRect CentredOver(const QSize& size, const QRect& over) {
-    const auto onAxis = [](int size, int low, int extent, int areaEnd) {
+QRect CentredOver(const QSize& size, const QRect& over, const QRect& workArea) {
+    const auto onAxis = [](int size, int low, int extent, int areaLow, int areaExtent) {
         const int position = (2 * low + extent) / 2 - size / 2;
-        return position < 0 ? 0 : (position + size > areaEnd ? areaEnd - size : position);
+        const int areaEnd = areaLow + areaExtent;
+        return position < areaLow ? areaLow
+                                  : (position + size > areaEnd ? areaEnd - size : position);
     };
-    return {onAxis(size.width(), over.left(), over.width(), kTestScreen.width()),
-            onAxis(size.height(), over.top(), over.height(), kTestScreen.height()), size.width(),
-            size.height()};
+    return {onAxis(size.width(), over.left(), over.width(), workArea.left(), workArea.width()),
+            onAxis(size.height(), over.top(), over.height(), workArea.top(), workArea.height()),
+            size.width(), size.height()};
+}
+
+// Puts a window's outer rectangle at `outer`: moved by its frame's corner, then sized until the
+// frame the platform reports around it fits.
+bool PlaceFrame(QWidget& window, const QRect& outer) {
+    window.move(outer.topLeft());
+    return QTest::qWaitFor([&] {
+        window.resize(window.size() + (outer.size() - window.frameGeometry().size()));
+        return window.frameGeometry() == outer;
+    });
 }
 
 // A key pressed where a person presses it: in the control with the focus.
@@ -67,7 +79,7 @@ TEST(SetupDialog, StopsTheTickShowsTheSidesAndAppliesThemOnlyOnOk) {
             EXPECT_TRUE(Box(dialog, kLeftHumanCheckBox).isChecked());
             EXPECT_FALSE(Box(dialog, kRightHumanCheckBox).isChecked());
             EXPECT_EQ(dialog.frameGeometry(),
-                      CentredOver(dialog.frameGeometry().size(), kTestScreen));
+                      CentredOver(dialog.frameGeometry().size(), kTestScreen, kTestScreen));
             if (c.toggle) {
                 ClickIndicator(Box(dialog, kLeftHumanCheckBox));
                 ClickIndicator(Box(dialog, kRightHumanCheckBox));
@@ -80,6 +92,45 @@ TEST(SetupDialog, StopsTheTickShowsTheSidesAndAppliesThemOnlyOnOk) {
         EXPECT_EQ(round.rightShip.computer, !(c.applies && c.toggle));
         EXPECT_EQ(tick.stops, 1);
         EXPECT_EQ(tick.starts, 1);
+    }
+}
+
+// The screens are the primary one (0, 0, 1024, 738) and the second one (1024, 0, 800, 600) to
+// its right.
+TEST(SetupDialog, OpensCentredOnTheScreenItsOwnerIsOnOrThePrimaryOneBeforeTheOwnerIsShown) {
+    const struct {
+        const char* name;
+        QRect owner;
+        bool shown;
+        QRect workArea;
+    } cases[] = {
+        {"on the primary screen", {700, 500, 300, 200}, true, kTestScreen},
+        {"on the second screen", {1200, 100, 400, 300}, true, kSecondScreen},
+        // 124 x 300 of it on the primary screen, 276 x 300 on the second.
+        {"mostly on the second screen", {900, 100, 400, 300}, true, kSecondScreen},
+        // 276 pixels right of the primary screen, 50 below the second.
+        {"off every screen, nearest the second", {1300, 650, 400, 300}, true, kSecondScreen},
+        // 100 pixels left of the primary screen, 1124 of the second.
+        {"off every screen, nearest the primary", {-500, 100, 400, 300}, true, kTestScreen},
+        {"not shown yet", {1200, 100, 400, 300}, false, kTestScreen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget owner;
+        owner.show();
+        ASSERT_TRUE(PlaceFrame(owner, c.owner));
+        if (!c.shown) {
+            owner.hide();
+        }
+        CBattleRound round;
+        CountingTick tick;
+        ModalAnswerer answerer([&](QDialog& dialog) {
+            EXPECT_EQ(dialog.frameGeometry(),
+                      CentredOver(dialog.frameGeometry().size(), c.workArea, c.workArea));
+            return ClickOk(dialog);
+        });
+        RunSetupDialog(&owner, round, tick);
+        ASSERT_TRUE(answerer.Done());
     }
 }
 
@@ -106,20 +157,33 @@ TEST_F(MenuCommandsTest, NewGameResetsAndRepaintsAtOnceThenRunsTheSetupDialog) {
     EXPECT_TRUE(frame->TickRunning());
 }
 
-// Over main windows that leave it room and ones that would make it stick out each way.
+// Over main windows that leave it room and ones that would make it stick out each way, on
+// either screen, and over ones whose centre lies off every screen.
 TEST_F(MenuCommandsTest, AboutOpensCentredOverTheMainWindowInsideTheWorkAreaWhileTicksGoOn) {
-    for (const QRect& mainWindow :
-         {QRect(212, 169, 600, 400), QRect(40, 30, 500, 300), QRect(800, 620, 600, 400),
-          QRect(-450, 100, 600, 400), QRect(300, -330, 600, 400)}) {
-        frame->move(mainWindow.topLeft());
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            frame->resize(frame->size() + (mainWindow.size() - frame->frameGeometry().size()));
-            return frame->frameGeometry() == mainWindow;
-        }));
+    const struct {
+        QRect mainWindow;
+        QRect workArea;
+    } cases[] = {
+        {{212, 169, 600, 400}, kTestScreen},
+        {{40, 30, 500, 300}, kTestScreen},
+        {{800, 620, 600, 400}, kTestScreen},
+        {{-450, 100, 600, 400}, kTestScreen},
+        {{300, -330, 600, 400}, kTestScreen},
+        {{1300, 100, 600, 400}, kSecondScreen},
+        // Centre (1599, 849): 276 pixels right of the primary screen, 50 below the second.
+        {{1300, 650, 600, 400}, kSecondScreen},
+        // Centre (1199, 699): 124 x 238 of it on the primary screen, 476 x 100 on the second.
+        {{900, 500, 600, 400}, kSecondScreen},
+        // Centre (-700, 999): 400 pixels left of the primary screen and 62 below it.
+        {{-1000, 800, 600, 400}, kTestScreen},
+    };
+    for (const auto& [mainWindow, workArea] : cases) {
+        ASSERT_TRUE(PlaceFrame(*frame, mainWindow));
         std::optional<int> timerEventsWhenShown;
         ModalAnswerer answerer([&](QDialog& dialog) {
             EXPECT_EQ(dialog.frameGeometry(),
-                      CentredOver(dialog.frameGeometry().size(), mainWindow));
+                      CentredOver(dialog.frameGeometry().size(), mainWindow, workArea))
+                << mainWindow.x() << ", " << mainWindow.y();
             EXPECT_TRUE(frame->TickRunning());
             if (!timerEventsWhenShown) {
                 timerEventsWhenShown = gate->count;

@@ -4,9 +4,11 @@
 
 #include <sys/wait.h>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -94,6 +96,83 @@ TEST(SimProcess, BadInputIsNamedWithStatusTwoAndNothingOnStdout) {
         const std::string err = RunSim(args, script, true).second;
         EXPECT_NE(err.find(named), std::string::npos) << err;
     }
+}
+
+// The help is the whole interface: every option with its range and default, the script's events
+// and limits, and the exit statuses. It goes to stdout, and nothing to stderr.
+TEST(SimProcess, HelpDescribesEveryOptionWithItsDefaultOnStdout) {
+    for (const char* option : {"--help", "-h", "--seed 7 --help"}) {
+        const auto [status, help] = RunSim(option);
+        EXPECT_EQ(status, 0) << option;
+        EXPECT_EQ(RunSim(option, "", true), std::pair(0, std::string())) << "stderr of " << option;
+        EXPECT_EQ(help.rfind("usage: skirmora-sim [--seed N] [--ticks N]", 0), 0) << help;
+        // Each option at the start of a line, with what follows it on that line.
+        const std::pair<std::string, std::string> lines[] = {
+            {"  --seed N ", "0 to 4294967295 (default 1)"},
+            {"  --ticks N ", "0 to 2147483647 (default 100)"},
+            {"  --left WHO ", "person or computer (default computer)"},
+            {"  --right WHO ", "person or computer (default computer)"},
+            {"  --size WxH ", "0 to 65535"},
+            {"  --input FILE ", "(default none)"},
+            {"  --trace ", "after every tick"},
+            {"  --png FILE ", "PNG"},
+            {"  -h, --help ", "help"},
+            {"  T pointer PX PY ", "-32768 to 32767"},
+            {"  T button ", "left mouse button"},
+            {"  T key CODE ", "0 to 255, decimal or 0x hex"},
+            {"  T newround ", "new game"},
+            {"  T paint ", "picture redrawn"},
+            {"T is a whole number from 1 up", ""},
+            {"and events after the last tick are ignored.", ""},
+            {"Exit status: 0 done; 1 the picture or the trace could not be written; 2 a bad", ""},
+        };
+        for (const auto& [start, rest] : lines) {
+            const std::size_t at = help.find("\n" + start);
+            ASSERT_NE(at, std::string::npos) << start;
+            const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
+            EXPECT_NE(line.find(rest), std::string::npos) << line;
+        }
+        EXPECT_NE(help.find("(default 600x400)"), std::string::npos);
+    }
+}
+
+TEST(SimProcess, WithoutOptionsItPlaysWhatTheHelpCallsTheDefaults) {
+    const auto defaults = RunSim("--trace");
+    EXPECT_EQ(defaults.first, 0);
+    EXPECT_EQ(std::count(defaults.second.begin(), defaults.second.end(), '\n'), 100);
+    EXPECT_EQ(
+        RunSim("--seed 1 --ticks 100 --left computer --right computer --size 600x400 --trace"),
+        defaults);
+}
+
+TEST(SimProcess, EventsAfterTheLastTickAreIgnored) {
+    const std::string options = "--left person --right person --ticks 3 --trace";
+    const auto plain = RunSim(options);
+    ASSERT_EQ(plain.first, 0);
+    EXPECT_EQ(RunSim(options + " --input /dev/stdin", "4 key 0x24\n4 button\n900 newround\n"),
+              plain);
+    EXPECT_NE(RunSim(options + " --input /dev/stdin", "3 key 0x24\n"), plain) << "the last tick's";
+}
+
+// The picture cannot be written: status 1, the file named; the trace still went to stdout.
+TEST(SimProcess, APictureThatCannotBeWrittenEndsWithStatusOne) {
+    const std::string options = "--ticks 2 --png /nonexistent/folder/battle.png";
+    EXPECT_EQ(RunSim(options).first, 1);
+    EXPECT_NE(RunSim(options, "", true).second.find("/nonexistent/folder/battle.png"),
+              std::string::npos);
+    const auto [status, trace] = RunSim(options + " --trace");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 2);
+}
+
+// A refused command line shows the synopsis on stderr, not the whole help.
+TEST(SimProcess, ARefusedCommandLineShowsTheSynopsis) {
+    const auto [status, errors] = RunSim("--ticks many", "", true);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(
+        errors.rfind("skirmora-sim: argument --ticks: bad value 'many'\nusage: skirmora-sim", 0), 0)
+        << errors;
+    EXPECT_EQ(errors.find("Exit status"), std::string::npos) << errors;
 }
 
 }  // namespace

@@ -9,6 +9,37 @@ const char* const kSimUsage =
     "[--right person|computer]\n"
     "                    [--size WxH] [--input FILE] [--trace] [--png FILE]\n";
 
+const char* const kSimHelp =
+    "usage: skirmora-sim [--seed N] [--ticks N] [--left person|computer] "
+    "[--right person|computer]\n"
+    "                    [--size WxH] [--input FILE] [--trace] [--png FILE]\n"
+    "\n"
+    "Plays a battle without a window, deterministically from the seed and the input script.\n"
+    "\n"
+    "  --seed N        the random source's seed, 0 to 4294967295 (default 1)\n"
+    "  --ticks N       how many ticks to run, 0 to 2147483647 (default 100)\n"
+    "  --left WHO      who plays the left ship, person or computer (default computer)\n"
+    "  --right WHO     who plays the right ship, person or computer (default computer)\n"
+    "  --size WxH      the client area in pixels, each side 0 to 65535, for the pointer\n"
+    "                  and the picture (default 600x400)\n"
+    "  --input FILE    the input script (default none)\n"
+    "  --trace         prints the battle's state after every tick, one JSON object a line\n"
+    "  --png FILE      draws the battle as the game window does and writes it as a PNG\n"
+    "                  after the last tick\n"
+    "  -h, --help      prints this help\n"
+    "\n"
+    "The input script has one event a line, applied before tick T; '#' starts a comment:\n"
+    "  T pointer PX PY   the pointer at client pixel (PX, PY), each -32768 to 32767\n"
+    "  T button          the left mouse button\n"
+    "  T key CODE        a key by its virtual-key code, 0 to 255, decimal or 0x hex\n"
+    "  T newround        a new game: both ships back at their start, the picture redrawn\n"
+    "  T paint           the whole picture redrawn, as the window redraws it after a resize\n"
+    "T is a whole number from 1 up; the events of one tick keep their order in the script,\n"
+    "and events after the last tick are ignored.\n"
+    "\n"
+    "Exit status: 0 done; 1 the picture or the trace could not be written; 2 a bad argument\n"
+    "or script line, named on standard error.\n";
+
 namespace {
 
 // Large enough for any screen; small enough that a picture of it fits in memory.

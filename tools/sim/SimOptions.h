@@ -27,4 +27,6 @@ struct OptionsError {
 
 std::variant<SimOptions, OptionsError> ParseSimOptions(std::span<const std::string_view> args);
 
+// The synopsis, shown with a refused command line, and the whole help of --help.
 extern const char* const kSimUsage;
+extern const char* const kSimHelp;

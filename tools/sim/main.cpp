@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     }
     const SimOptions& options = std::get<SimOptions>(parsed);
     if (options.help) {
-        std::cout << kSimUsage;
-        return 0;
+        std::cout << kSimHelp;
+        return std::cout.flush() ? 0 : 1;
     }
 
     std::vector<ScriptEvent> events;

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/PointerPosition.h"
+
+namespace {
+
+TEST(PointerInClient, TakesTheDevicePixelUnderThePointerOnlyInsideTheClientArea) {
+    const struct {
+        const char* name;
+        QPointF position;  // logical pixels of the widget
+        double ratio;
+        ClientExtent client;
+        std::optional<ClientPointer> expected;
+    } cases[] = {
+        // A client area of 600 x 400 inside an edge of one pixel, at one device pixel a pixel.
+        {"first pixel", {1, 1}, 1, ClientOfSize(600, 400), ClientPointer{0, 0}},
+        {"last pixel", {600.99, 400.5}, 1, ClientOfSize(600, 400), ClientPointer{599, 399}},
+        {"left edge", {0.99, 100}, 1, ClientOfSize(600, 400), std::nullopt},
+        {"top edge", {100, 0}, 1, ClientOfSize(600, 400), std::nullopt},
+        {"right edge", {601, 100}, 1, ClientOfSize(600, 400), std::nullopt},
+        {"bottom edge", {100, 401}, 1, ClientOfSize(600, 400), std::nullopt},
+        {"far off", {-5000, 9000}, 1, ClientOfSize(600, 400), std::nullopt},
+        // Two device pixels a logical one: 1200 x 800 device pixels.
+        {"a fraction in", {1.25, 1.75}, 2, ClientOfSize(1200, 800), ClientPointer{0, 1}},
+        {"the last device pixel",
+         {600.9, 400.9},
+         2,
+         ClientOfSize(1200, 800),
+         ClientPointer{1199, 799}},
+        {"just past it", {601, 100}, 2, ClientOfSize(1200, 800), std::nullopt},
+        {"a fraction before the edge", {0.75, 100}, 2, ClientOfSize(1200, 800), std::nullopt},
+        {"a minimised window", {1, 1}, 1, ClientOfSize(0, 0), std::nullopt},
+        // Wider than 16 bits carry: the position stops at the largest one.
+        {"beyond 16 bits", {40001, 1}, 1, ClientOfSize(65535, 10), ClientPointer{32767, 0}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PointerInClient(c.position, {1, 1}, c.ratio, c.client), c.expected) << c.name;
+    }
+}
+
+}  // namespace
