@@ -26,11 +26,13 @@ play_packages=(
 )
 
 # The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
-# fuzzers; file and dpkg-dev for the package build; the desktop entry and metainfo validators.
+# fuzzers; file and dpkg-dev for the package build; the desktop entry and metainfo validators;
+# an X server and xdotool for the game on a display without a window manager.
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang
     file dpkg-dev desktop-file-utils appstream
+    xvfb xdotool
 )
 
 sudo=()
