@@ -66,7 +66,7 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 if ! dialogMapped; then
-    grep -v '^\[' "$work/game.log" | head -20
+    grep -v '^\[' "$work/game.log" | head -20 || true
     echo "the setup dialog did not map on Wayland"
     exit 1
 fi
@@ -78,7 +78,7 @@ status=0
 wait "$gamePid" || status=$?
 gamePid=''
 if ((status != 0)); then
-    grep -v '^\[' "$work/game.log" | head -20
+    grep -v '^\[' "$work/game.log" | head -20 || true
     echo "the game exited with status $status after SIGTERM"
     exit 1
 fi
