@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its fields and its contents: the installed files under
-# /usr, nothing else (no simulator, no build tools), and dependencies from the libraries.
-# Usage: check-deb.sh BUILD_DIR "EXPECTED FILES"
+# Builds the Debian package and checks it: its fields, its contents (the installed files under
+# /usr and nothing else: no simulator, no build tools), dependencies from the libraries, a
+# stripped game that its desktop entry starts, a changelog with the releases of CHANGELOG.md,
+# and lintian's verdict at its most pedantic.
+# Usage: check-deb.sh BUILD_DIR SOURCE_DIR "EXPECTED FILES"
 set -euo pipefail
-build=$1 expected=$2
+for tool in cpack dpkg-deb dpkg-parsechangelog lintian file gzip; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
+done
+build=$1 source=$2 expected=$3
+here=$(dirname "$0")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+
+# The tags that lintian may still show, each with the reason it stays. Errors and warnings may
+# never stay.
+declare -A allowedTags=()
 
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 deb=$(ls "$out"/*.deb)
@@ -18,6 +28,8 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
     [[ "$depends" =~ (^|, )"$library"(t64)?" " ]] ||
         { echo "Depends lacks $library: $depends"; exit 1; }
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] ||
+    { echo "Recommends is not qt6-wayland: $(dpkg-deb -f "$deb" Recommends)"; exit 1; }
 
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub("^\\./usr/", "", $6); print $6 }' |
     LC_ALL=C sort | tr '\n' ' ')
@@ -25,4 +37,53 @@ if [[ "${files% }" != "$expected" ]]; then
     printf 'package contents differ\nexpected: %s\nactual:   %s\n' "$expected" "${files% }"
     exit 1
 fi
-echo "$(basename "$deb"): fields and contents as expected"
+
+root=$out/root
+dpkg-deb -x "$deb" "$root"
+file -b "$root/usr/games/skirmora" | grep -q ', stripped' ||
+    { echo "the game is not stripped: $(file -b "$root/usr/games/skirmora")"; exit 1; }
+bash "$here/check-desktop-exec.sh" "$root" "$root/usr/share/applications/org.skirmora.Skirmora.desktop" \
+    /usr/games/skirmora
+
+# The package's changelog, read by dpkg's own parser, has the releases of CHANGELOG.md in the
+# same order, each with its date.
+gzip -dc "$root/usr/share/doc/skirmora/changelog.gz" >"$out/changelog"
+packaged=$(dpkg-parsechangelog -l "$out/changelog" --all --format rfc822 |
+    awk '/^Version:/ { v = $2 } /^Date:/ { print v, $3, $4, $5 }' | tr '\n' ';')
+expectedReleases=$(sed -n 's/^## \([0-9.]*\) - \(....\)-\(..\)-\(..\)$/\1 \4 \3 \2/p' \
+    "$source/CHANGELOG.md" | LC_ALL=C awk '{
+        split("Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec", months, " ")
+        print $1, $2, months[$3 + 0], $4 }' | tr '\n' ';')
+if [[ -z "$expectedReleases" || "$packaged" != "$expectedReleases" ]]; then
+    printf 'package changelog differs from CHANGELOG.md\nexpected: %s\nactual:   %s\n' \
+        "$expectedReleases" "$packaged"
+    exit 1
+fi
+[[ $(dpkg-deb -f "$deb" Version) == "${expectedReleases%% *}" ]] ||
+    { echo "package version $(dpkg-deb -f "$deb" Version) is not the newest release"; exit 1; }
+
+# Status 1 means tags of error severity, which the listing below reports; anything above is
+# lintian failing to check at all.
+status=0
+lintian --pedantic --display-info --display-experimental --tag-display-limit 0 --color never \
+    "$deb" >"$out/lintian" 2>&1 || status=$?
+if ((status > 1)); then
+    cat "$out/lintian"
+    echo "lintian failed with status $status"
+    exit 1
+fi
+unexpected=0
+while read -r line; do
+    severity=${line%%:*} tag=$(awk '{ print $3 }' <<<"$line")
+    case "$severity" in
+        E | W) unexpected=1 ;;
+        I | P | X) [[ -n "${allowedTags[$tag]:-}" ]] || unexpected=1 ;;
+        *) continue ;;
+    esac
+    echo "lintian: $line${allowedTags[$tag]:+ (stays: ${allowedTags[$tag]})}"
+done <"$out/lintian"
+if ((unexpected)); then
+    echo "lintian reports tags that must not stay"
+    exit 1
+fi
+echo "$(basename "$deb"): fields, contents, changelog and lintian as expected"

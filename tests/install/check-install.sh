@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands there: exactly the expected
-# files, a valid desktop entry and AppStream metainfo, and square icons of their folders' sizes.
+# files, a valid desktop entry that starts the installed game, valid AppStream metainfo, and
+# square icons of their folders' sizes.
 # Usage: check-install.sh BUILD_DIR APP_ID "EXPECTED FILES"
 set -euo pipefail
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
+done
 build=$1 appId=$2 expected=$3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -16,7 +20,8 @@ fi
 
 desktop-file-validate "$prefix/share/applications/$appId.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$appId.metainfo.xml"
-grep -qx "Exec=skirmora" "$prefix/share/applications/$appId.desktop"
+bash "$(dirname "$0")/check-desktop-exec.sh" / "$prefix/share/applications/$appId.desktop" \
+    "$prefix/games/skirmora"
 grep -qx "Icon=$appId" "$prefix/share/applications/$appId.desktop"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20 of its header.
