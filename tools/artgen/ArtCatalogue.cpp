@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "resources/PictureSizes.h"
 #include "resources/ResourceIds.h"
 #include "tools/artgen/Background.h"
 #include "tools/artgen/BmpFile.h"
@@ -19,10 +20,6 @@ constexpr Rgb kShipMaskClear{252, 252, 252};
 constexpr Rgb kShipMaskOpaque{4, 4, 4};
 constexpr Rgb kShotMaskClear{255, 255, 255};
 constexpr Rgb kShotMaskOpaque{0, 0, 0};
-
-constexpr int kBarWidth = 290;
-constexpr int kBarHeight = 20;
-constexpr int kIconSide = 32;
 
 std::filesystem::path Bitmap(int id, const std::string& role) {
     return std::filesystem::path("images") / (std::to_string(id) + "_" + role + ".bmp");
@@ -51,26 +48,26 @@ struct Sprite {
 constexpr Sprite kSprites[] = {
     {{kLeftShipImage, "left_ship", 8},
      {kLeftShipMask, "left_ship_mask", 8},
-     53,
-     21,
+     kShipPictureWidth,
+     kShipPictureHeight,
      kShipMaskClear,
      kShipMaskOpaque},
     {{kRightShipImage, "right_ship", 8},
      {kRightShipMask, "right_ship_mask", 8},
-     53,
-     21,
+     kShipPictureWidth,
+     kShipPictureHeight,
      kShipMaskClear,
      kShipMaskOpaque},
     {{kLeftShotImage, "left_shot", 8},
      {kLeftShotMask, "left_shot_mask", 4},
-     20,
-     10,
+     kShotPictureWidth,
+     kShotPictureHeight,
      kShotMaskClear,
      kShotMaskOpaque},
     {{kRightShotImage, "right_shot", 4},
      {kRightShotMask, "right_shot_mask", 4},
-     20,
-     10,
+     kShotPictureWidth,
+     kShotPictureHeight,
      kShotMaskClear,
      kShotMaskOpaque},
 };

@@ -8,7 +8,7 @@
 #include "tools/artgen/Sky.h"
 
 IndexedImage PaintBackground() {
-    CSceneCanvas canvas(kSceneWidth, kSceneHeight);
+    CSceneCanvas canvas(kWorldWidth, kWorldHeight);
     // Back to front: each layer covers what lies behind it.
     PaintSky(canvas);
     PaintHills(canvas);

@@ -11,7 +11,7 @@ constexpr std::uint32_t kBaseSeed = 0x454D5052u;
 
 // The landing strip lies in front of every building, under the left ship's start position,
 // with one runway above and one below the ship's waterline.
-constexpr SceneBox kApron{100, 368, 268, kSceneHeight};
+constexpr SceneBox kApron{100, 368, 268, kWorldHeight};
 constexpr int kRunwayTops[] = {371, 386};
 constexpr int kRunwayRows = 8;
 

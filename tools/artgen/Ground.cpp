@@ -33,8 +33,8 @@ void PaintPlain(CSceneCanvas& canvas) {
 void PaintPebbles(CSceneCanvas& canvas) {
     CArtRandom random(kGroundSeed);
     for (int pebble = 0; pebble < 260; ++pebble) {
-        const int x = random.Below(kSceneWidth);
-        const int y = random.Between(kGroundTop + 3, kSceneHeight - 1);
+        const int x = random.Below(kWorldWidth);
+        const int y = random.Between(kGroundTop + 3, kWorldHeight - 1);
         canvas.Lighten(x, y, 2);
         canvas.Lighten(x + 1, y + 1, -2);
     }
@@ -82,11 +82,11 @@ void PaintCrater(CSceneCanvas& canvas, const Crater& crater) {
 void PaintCraters(CSceneCanvas& canvas) {
     CArtRandom random(kCraterSeed);
     for (int count = 0; count < 46; ++count) {
-        const int y = random.Between(kGroundTop + 5, kSceneHeight - 2);
+        const int y = random.Between(kGroundTop + 5, kWorldHeight - 2);
         const int nearness = y - kGroundTop;
         const int radiusX = 3 + nearness / 9 + random.Below(3 + nearness / 8);
         const int radiusY = std::max(2, radiusX / 3);
-        PaintCrater(canvas, Crater{random.Below(kSceneWidth), y, radiusX, radiusY});
+        PaintCrater(canvas, Crater{random.Below(kWorldWidth), y, radiusX, radiusY});
     }
 }
 

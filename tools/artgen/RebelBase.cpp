@@ -25,8 +25,8 @@ struct Pyramid {
 // The landing pad is an ellipse on the plain around the right ship's start position. The
 // ship's sprite reaches further right of its point than left of it and hangs below it, so
 // the pad is centred a little to the right of and below the point.
-constexpr int kPadX = kRightShipStartX + 7;
-constexpr int kPadY = kRightShipStartY + 6;
+constexpr int kPadX = kRightShipStart.x + 7;
+constexpr int kPadY = kRightShipStart.y + 6;
 constexpr int kPadRadiusX = 40;
 constexpr int kPadRadiusY = 10;
 
@@ -36,7 +36,7 @@ constexpr bool OnPad(int x, int y) {
     return dx * dx * kPadRadiusY * kPadRadiusY + dy * dy * kPadRadiusX * kPadRadiusX <
            kPadRadiusX * kPadRadiusX * kPadRadiusY * kPadRadiusY;
 }
-static_assert(OnPad(kRightShipStartX, kRightShipStartY), "the right ship starts on the pad");
+static_assert(OnPad(kRightShipStart.x, kRightShipStart.y), "the right ship starts on the pad");
 
 // Both pyramids keep clear of the right ship's flight column.
 constexpr Pyramid kSmallPyramid{352, 371, 40, 5, 8, 6, 4};

@@ -1,14 +1,15 @@
 #pragma once
 
-// Where things stand in the 600 by 400 world the background covers. The ships and the energy
-// bars are placed by the game's rules; the scenery is laid out around them.
+#include "battle/Ship.h"
+#include "battle/Sides.h"
+#include "resources/PictureSizes.h"
 
-inline constexpr int kSceneWidth = 600;
-inline constexpr int kSceneHeight = 400;
+// Where things stand in the world the background covers, pixel for pixel (kWorldWidth by
+// kWorldHeight). The ships and the energy bars are placed by the game's rules, taken from
+// where the game defines them; the scenery is laid out around them.
 
-// The energy bars cover the top rows; a blanked stretch of bar shows the sky here, which
-// must therefore stay dark and free of bright stars.
-inline constexpr int kBarRows = 20;
+// The energy bars cover the top kBarHeight rows; a blanked stretch of bar shows the sky
+// there, which must therefore stay dark and free of bright stars.
 
 // The grey plain fills the lowest fifth of the world.
 inline constexpr int kGroundTop = 320;
@@ -26,19 +27,26 @@ constexpr bool Encloses(const SceneBox& outer, const SceneBox& inner) {
            inner.bottom <= outer.bottom;
 }
 
-// Each ship starts on its own landing place: the left one's reference point is (170, 383)
-// and the right one's (426, 380); a ship sprite reaches 20 units left of and 10 units above
-// its point and is 53 by 21.
-inline constexpr int kLeftShipStartX = 170;
-inline constexpr int kLeftShipStartY = 383;
-inline constexpr int kRightShipStartX = 426;
-inline constexpr int kRightShipStartY = 380;
-inline constexpr SceneBox kLeftShipAtStart{kLeftShipStartX - 20, kLeftShipStartY - 10,
-                                           kLeftShipStartX + 33, kLeftShipStartY + 11};
-inline constexpr SceneBox kRightShipAtStart{kRightShipStartX - 20, kRightShipStartY - 10,
-                                            kRightShipStartX + 33, kRightShipStartY + 11};
+// Each ship starts on its own landing place, and its sprite covers this box there.
+inline constexpr WorldPoint kLeftShipStart = CEmperorShip::kSide.start;
+inline constexpr WorldPoint kRightShipStart = CRebelShip::kSide.start;
 
-// From the start each ship flies straight up through these columns (its sprite plus the
-// margin of the tile it is drawn in), so no tall structure may stand in them.
-inline constexpr SceneBox kLeftFlightColumn{140, 0, 211, kSceneHeight};
-inline constexpr SceneBox kRightFlightColumn{396, 0, 467, kSceneHeight};
+constexpr SceneBox ShipPictureAt(WorldPoint point) {
+    return {point.x - kShipPointX, point.y - kShipPointY, point.x - kShipPointX + kShipPictureWidth,
+            point.y - kShipPointY + kShipPictureHeight};
+}
+
+inline constexpr SceneBox kLeftShipAtStart = ShipPictureAt(kLeftShipStart);
+inline constexpr SceneBox kRightShipAtStart = ShipPictureAt(kRightShipStart);
+
+// From the start each ship flies straight up through a column (its sprite plus the margin of
+// the tile it is drawn in), so no tall structure may stand in it.
+constexpr SceneBox FlightColumnAbove(WorldPoint start) {
+    return {start.x - 30, 0, start.x + 41, kWorldHeight};
+}
+
+inline constexpr SceneBox kLeftFlightColumn = FlightColumnAbove(kLeftShipStart);
+inline constexpr SceneBox kRightFlightColumn = FlightColumnAbove(kRightShipStart);
+static_assert(CEmperorShip::kSide.firstTarget.x == kLeftShipStart.x &&
+                  CRebelShip::kSide.firstTarget.x == kRightShipStart.x,
+              "each ship climbs straight up from its start");
