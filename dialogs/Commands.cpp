@@ -1,15 +1,11 @@
 #include "dialogs/Commands.h"
 
 #include "dialogs/AboutDlg.h"
-#include "dialogs/Centring.h"
 #include "dialogs/NewGameDlg.h"
 
 void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick) {
+    // The setup dialog's template centres it on the work area.
     CNewGameDlg dialog(owner, round, tick);
-    dialog.PlaceBy([](int width, int height) {
-        const ScreenRect workArea = PrimaryWorkArea();
-        return CentreOver(width, height, workArea, workArea);
-    });
     dialog.exec();
 }
 
