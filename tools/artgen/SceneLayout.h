@@ -9,7 +9,8 @@
 // where the game defines them; the scenery is laid out around them.
 
 // The energy bars cover the top kBarHeight rows; a blanked stretch of bar shows the sky
-// there, which must therefore stay dark and free of bright stars.
+// there, which must therefore stay dark and free of bright stars: stars begin below this row.
+inline constexpr int kFirstStarRow = kBarHeight + 3;
 
 // The grey plain fills the lowest fifth of the world.
 inline constexpr int kGroundTop = 320;
@@ -27,10 +28,11 @@ constexpr bool Encloses(const SceneBox& outer, const SceneBox& inner) {
            inner.bottom <= outer.bottom;
 }
 
-// Each ship starts on its own landing place, and its sprite covers this box there.
+// Each ship starts on its own landing place.
 inline constexpr WorldPoint kLeftShipStart = CEmperorShip::kSide.start;
 inline constexpr WorldPoint kRightShipStart = CRebelShip::kSide.start;
 
+// The box a ship's sprite covers with the ship at `point`.
 constexpr SceneBox ShipPictureAt(WorldPoint point) {
     return {point.x - kShipPointX, point.y - kShipPointY, point.x - kShipPointX + kShipPictureWidth,
             point.y - kShipPointY + kShipPictureHeight};

@@ -75,7 +75,7 @@ void PaintNebulaStars(CSceneCanvas& canvas) {
     CArtRandom random(kStarSeed + 1);
     for (int star = 0; star < 900; ++star) {
         const int x = random.Below(kWorldWidth);
-        const int y = random.Between(kBarHeight + 3, kGroundTop - 30);
+        const int y = random.Between(kFirstStarRow, kGroundTop - 30);
         const int brightness = random.Between(2, 5);
         if (NebulaStrength(x, y) > 24 + random.Below(64)) {
             PaintGlint(canvas, x, y, brightness);
@@ -88,7 +88,6 @@ void PaintNebulaStars(CSceneCanvas& canvas) {
 void PaintStars(CSceneCanvas& canvas) {
     CArtRandom random(kStarSeed);
     constexpr int kStars = 520;
-    constexpr int kFirstStarRow = kBarHeight + 3;
     for (int star = 0; star < kStars; ++star) {
         const int x = random.Below(kWorldWidth);
         const int y = random.Between(kFirstStarRow, kGroundTop - 30);
