@@ -11,9 +11,9 @@
 // A modal dialog built from its template: fixed size, the template's font, its controls at
 // their places in template order (also the tab order), a title bar and a window menu where
 // its style asks for them, and centred on the primary screen's work area where its style says
-// kDsCenter. Like the dialogs of a classic desktop
-// framework, it exchanges data with its controls when it opens and when OK is pressed, and
-// ends with OK (the OK button or Enter) or Cancel (Escape or the title bar's close button).
+// kDsCenter. Like the dialogs of a classic desktop framework, it exchanges data with its
+// controls when it opens and when OK is pressed, and ends with OK (the OK button or Enter) or
+// Cancel (Escape or the title bar's close button).
 class CTemplateDialog : public QDialog {
     Q_OBJECT
 
