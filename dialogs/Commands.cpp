@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "dialogs/AboutDlg.h"
-#include "dialogs/Centring.h"
 #include "dialogs/NewGameDlg.h"
 
 namespace {
@@ -20,15 +19,8 @@ void GiveKeyboardBack(QWidget* owner) {
 }  // namespace
 
 void RunSetupDialog(QWidget* owner, CBattleRound& round, CTickControl& tick) {
+    // The setup dialog's template centres it on the work area of its owner's screen.
     CNewGameDlg dialog(owner, round, tick);
-    // Centred on the work area of the screen the owner is on; before the owner is first shown
-    // it is on no screen yet, and the primary screen is the one the game opens on.
-    dialog.PlaceBy([owner](int width, int height) {
-        const ScreenRect workArea = (owner != nullptr && owner->isVisible())
-                                        ? WorkAreaNearest(owner->frameGeometry())
-                                        : PrimaryWorkArea();
-        return CentreOver(width, height, workArea, workArea);
-    });
     dialog.exec();
     GiveKeyboardBack(owner);
 }

@@ -5,7 +5,9 @@
 namespace {
 
 // A field outside the check box's states (0 cleared, 1 checked, 2 indeterminate) shows as
-// cleared.
+// cleared. This dialog's fields only ever hold 0 or 1, so the rule never changes one here; it
+// stays because it is the check-box exchange's own rule, which a field set from outside (both
+// are public) also meets.
 int CheckState(int field) {
     return (field < 0 || field > 2) ? 0 : field;
 }

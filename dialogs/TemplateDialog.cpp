@@ -9,15 +9,14 @@
 
 #include "dialogs/GroupFrame.h"
 #include "render/ImageLoader.h"
+#include "resources/PictureSizes.h"
 #include "resources/ResourcePaths.h"
 
 namespace {
 
-// Icons show at the size they are drawn at, whatever size the template gives them.
-constexpr int kIconSide = 32;
-
 constexpr char kControlIdProperty[] = "controlId";
 
+// Icons show at the size they are drawn at, whatever size the template gives them.
 QPixmap IconPixmap(int id) {
     return QIcon(QString::fromStdString(IconResourcePath(id))).pixmap(kIconSide, kIconSide);
 }
@@ -58,18 +57,29 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
 
 CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromLatin1(dialogTemplate.title));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
     setFont(DialogFont(dialogTemplate));
+    baseUnits = BaseUnitsOf(QFontMetrics(font()));
+    Build(dialogTemplate);
+}
 
-    // Dialog units: a quarter of the average character width across, an eighth of the
-    // character height down.
-    const QFontMetrics metrics(font());
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
-    baseUnitY = metrics.height();
+CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent,
+                                 DialogBaseUnits units)
+    : QDialog(parent), baseUnits(units) {
+    setFont(DialogFont(dialogTemplate));
+    Build(dialogTemplate);
+}
+
+void CTemplateDialog::Build(const DialogTemplate& dialogTemplate) {
+    setWindowTitle(QString::fromLatin1(dialogTemplate.title));
+    Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
+    if (dialogTemplate.style & kWsCaption) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if (dialogTemplate.style & kWsSysMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    setWindowFlags(flags);
+    setModal(true);
 
     const QRect client = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
     setFixedSize(client.size());
@@ -77,10 +87,21 @@ CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* 
         controls.push_back(CreateControl(control));
     }
     ChainTabOrder();
+
+    // Centred on the work area of the screen the owner is on; before the owner is first shown
+    // it is on no screen yet, and the primary screen is the one the game opens on.
+    if (dialogTemplate.style & kDsCenter) {
+        PlaceBy([owner = parentWidget()](int width, int height) {
+            const ScreenRect workArea = (owner != nullptr && owner->isVisible())
+                                            ? WorkAreaNearest(owner->frameGeometry())
+                                            : PrimaryWorkArea();
+            return CentreOver(width, height, workArea, workArea);
+        });
+    }
 }
 
 QRect CTemplateDialog::ToPixels(int x, int y, int width, int height) const {
-    return {x * baseUnitX / 4, y * baseUnitY / 8, width * baseUnitX / 4, height * baseUnitY / 8};
+    return DialogUnitsToPixels(baseUnits, x, y, width, height);
 }
 
 QWidget* CTemplateDialog::CreateControl(const ControlTemplate& control) {

@@ -5,23 +5,30 @@
 #include <vector>
 
 #include "dialogs/Centring.h"
+#include "dialogs/DialogUnits.h"
 #include "resources/DialogTemplates.h"
 
 // A modal dialog built from its template: fixed size, the template's font, its controls at
-// their places in template order (also the tab order). Like the dialogs of a classic desktop
-// framework, it exchanges data with its controls when it opens and when OK is pressed, and
-// ends with OK (the OK button or Enter) or Cancel (Escape or the title bar's close button).
+// their places in template order (also the tab order), a title bar and a window menu where
+// its style asks for them, and centred on the primary screen's work area where its style says
+// kDsCenter. Like the dialogs of a classic desktop framework, it exchanges data with its
+// controls when it opens and when OK is pressed, and ends with OK (the OK button or Enter) or
+// Cancel (Escape or the title bar's close button).
 class CTemplateDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Lays the dialog out by the base units of its font.
     CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent);
+    // Lays it out by the given base units instead, whatever the font measures.
+    CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent, DialogBaseUnits units);
 
     // The controls in template order, and the first control with an identifier.
     const std::vector<QWidget*>& Controls() const { return controls; }
     QWidget* Control(int id) const;
 
-    // Converts a rectangle in dialog units into pixels with the dialog font's metrics.
+    // The base units the dialog is laid out by, and a rectangle in dialog units in pixels.
+    DialogBaseUnits BaseUnits() const { return baseUnits; }
     QRect ToPixels(int x, int y, int width, int height) const;
 
     // Where the dialog's outer rectangle goes, for its outer width and height.
@@ -48,12 +55,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Build(const DialogTemplate& dialogTemplate);
     QWidget* CreateControl(const ControlTemplate& control);
     void ChainTabOrder();
     void PlaceByOuterSize();
 
-    int baseUnitX = 0;  // average character width of the dialog font
-    int baseUnitY = 0;  // character height of the dialog font
+    DialogBaseUnits baseUnits;
     std::vector<QWidget*> controls;
     bool exchangedOnOpen = false;
     Placement placement;

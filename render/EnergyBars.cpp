@@ -6,14 +6,14 @@
 #include "battle/Ship.h"
 #include "render/ImageLoader.h"
 #include "render/Scaling.h"
+#include "resources/PictureSizes.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-// The bar strip in world units.
-constexpr int kBarWidth = 290;
-constexpr int kBarHeight = 20;
-constexpr int kRightBarX = 310;
+// The bar strip in world units: each bar covers its whole image, the right one ends at the
+// world's right edge.
+constexpr int kRightBarX = kWorldWidth - kBarWidth;
 constexpr int kBarGap = kRightBarX - kBarWidth;
 
 void DrawBar(CSurface& target, const ClientExtent& client, const QImage& bar, int worldX) {

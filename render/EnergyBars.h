@@ -13,7 +13,7 @@ public:
     // Loads the left bar's image, then the right bar's. A missing image draws nothing.
     CEnergyBars();
     CEnergyBars(QImage leftBar, QImage rightBar);
-    virtual ~CEnergyBars();
+    ~CEnergyBars();
 
     // Draws both bars at full length, whatever the energies.
     void DrawBars(CSurface& target, const ClientExtent& client) const;

@@ -1,7 +1,9 @@
 #include "render/ImageLoader.h"
 
+#include "resources/ResourcePaths.h"
+
 QImage LoadBitmapById(int id) {
-    return LoadBitmapFile(QStringLiteral(":/bitmap/%1").arg(id));
+    return LoadBitmapFile(QString::fromStdString(BitmapResourcePath(id)));
 }
 
 QImage LoadBitmapFile(const QString& path) {

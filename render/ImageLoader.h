@@ -3,8 +3,9 @@
 #include <QImage>
 #include <QString>
 
-// Loads the bitmap packaged as ":/bitmap/<id>", converted once to the raster layer's format.
-// A missing or unreadable bitmap gives a null image, from which every transfer draws nothing.
+// Loads the bitmap packaged under its identifier (resources/ResourcePaths.h), converted once
+// to the raster layer's format. A missing or unreadable bitmap gives a null image, from which
+// every transfer draws nothing.
 QImage LoadBitmapById(int id);
 
 // Loads an image file by path in the same way; LoadBitmapById is this for the resource path.

@@ -5,6 +5,7 @@
 #include "render/ImageLoader.h"
 #include "render/Raster.h"
 #include "render/Scaling.h"
+#include "resources/PictureSizes.h"
 
 namespace {
 
@@ -21,9 +22,18 @@ struct TileLayout {
 
 // A shot's point is the centre of its sprite. Its composition copies ten columns more
 // background than the tile shows.
-constexpr TileLayout kShotTile{-20, -6, 50, 12, 40, 12, 10, 1, 20, 10};
+constexpr TileLayout kShotTile{
+    -20, -6, 50, 12, 40, 12, 10, 1, kShotPictureWidth, kShotPictureHeight};
 // A ship's point lies 20 units right of its sprite's left edge and 10 below its top edge.
-constexpr TileLayout kShipTile{-30, -15, 70, 30, 70, 30, 10, 5, 53, 21};
+constexpr TileLayout kShipTile{
+    -30, -15, 70, 30, 70, 30, 10, 5, kShipPictureWidth, kShipPictureHeight};
+
+static_assert(kShotTile.left + kShotTile.spriteX == -kShotPictureWidth / 2 &&
+                  kShotTile.top + kShotTile.spriteY == -kShotPictureHeight / 2,
+              "a shot's picture is centred on its point");
+static_assert(kShipTile.left + kShipTile.spriteX == -kShipPointX &&
+                  kShipTile.top + kShipTile.spriteY == -kShipPointY,
+              "a ship's picture stands where its point says");
 
 // Large enough for both compositions.
 constexpr int kTileWidth = 75;

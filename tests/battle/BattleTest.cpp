@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <tuple>
 #include <vector>
 
 #include "battle/BattleRound.h"
@@ -64,34 +63,37 @@ TEST(RandomSource, SeedOneGivesTheKnownDraws) {
 }
 
 TEST(RandomIndex, WalksEqualBucketsAndAlwaysConsumesOneDraw) {
-    const std::tuple<int, int, int> cases[] = {
-        // n, draw, index
-        {229, 0, 0},
-        {229, 142, 0},
-        {229, 143, 1},
-        {229, 32603, 227},
-        {229, 32604, 228},
-        {229, 32767, 228},
-        {2, 16382, 0},
-        {2, 16383, 1},
-        {1, 32767, 0},
-        {0, 5000, 0},
-        {-7, 5000, 0},
-        {32767, 32767, 32766},
-        // More indices than draws: every draw falls to the last index.
-        {32768, 0, 32767},
-        {40000, 32767, 39999}};
-    for (const auto& [n, draw, index] : cases) {
-        SeedRandom(SeedBeforeDraw(draw));
-        EXPECT_EQ(RandomIndex(n), index) << "n " << n << ", draw " << draw;
-        EXPECT_EQ(RandomState(), SeedBeforeDraw(draw) * 214013u + 2531011u) << "one draw";
+    const struct Case {
+        int n, draw, index;
+    } cases[] = {{229, 0, 0},
+                 {229, 142, 0},
+                 {229, 143, 1},
+                 {229, 32603, 227},
+                 {229, 32604, 228},
+                 {229, 32767, 228},
+                 {2, 16382, 0},
+                 {2, 16383, 1},
+                 {1, 32767, 0},
+                 {0, 5000, 0},
+                 {-7, 5000, 0},
+                 {32767, 32767, 32766},
+                 // More indices than draws: every draw falls to the last index.
+                 {32768, 0, 32767},
+                 {40000, 32767, 39999}};
+    for (const Case& c : cases) {
+        SeedRandom(SeedBeforeDraw(c.draw));
+        EXPECT_EQ(RandomIndex(c.n), c.index) << "n " << c.n << ", draw " << c.draw;
+        EXPECT_EQ(RandomState(), SeedBeforeDraw(c.draw) * 214013u + 2531011u) << "one draw";
     }
 }
 
 // NewRound resets both ships to their sides' values; boxes and computer flags stay.
 TEST(Ship, NewRoundResetsBothSidesAndReloadCountsUpToTen) {
-    const std::tuple<int, int, WorldPoint, WorldPoint, int> sides[] = {
-        {31, 260, {170, 383}, {170, 200}, 10}, {330, 560, {426, 380}, {426, 200}, -10}};
+    const struct SideValues {
+        int minX, maxX;
+        WorldPoint start, firstTarget;
+        int shotStep;
+    } sides[] = {{31, 260, {170, 383}, {170, 200}, 10}, {330, 560, {426, 380}, {426, 200}, -10}};
     CBattleRound round = Placed();
     for (bool right : {false, true}) {
         CShip& ship = Side(round, right);
@@ -101,15 +103,15 @@ TEST(Ship, NewRoundResetsBothSidesAndReloadCountsUpToTen) {
     }
     round.NewRound();
     for (bool right : {false, true}) {
-        const auto& [minX, maxX, start, firstTarget, shotStep] = sides[right];
+        const SideValues& side = sides[right];
         CShip& ship = Side(round, right);
         EXPECT_EQ(ship.computer, !right);
         EXPECT_EQ((std::array{ship.energy, ship.reload, ship.shotStep}),
-                  (std::array{500, 0, shotStep}));
-        EXPECT_EQ(At(ship), start);
-        EXPECT_EQ(Target(ship), firstTarget);
+                  (std::array{500, 0, side.shotStep}));
+        EXPECT_EQ(At(ship), side.start);
+        EXPECT_EQ(Target(ship), side.firstTarget);
         EXPECT_EQ((std::array{ship.minX, ship.minY, ship.maxX, ship.maxY}),
-                  (std::array{minX, 36, maxX, 280}));
+                  (std::array{side.minX, 36, side.maxX, 280}));
         EXPECT_EQ(ship.shots, (Slots{kParked, kParked, kParked, kParked, kParked}));
         for (int step = 1; step <= 12; ++step) {
             ship.Step();
@@ -140,7 +142,13 @@ TEST(ShipStep, OnlyAComputerPicksATargetXThenYAndFiresOnArrival) {
 }
 
 TEST(ShipStep, MovesOnItsLatticeWithBoxTestsOnThePositionBeforeTheMove) {
-    const std::tuple<const char*, bool, WorldPoint, WorldPoint, int, WorldPoint> cases[] = {
+    const struct Case {
+        const char* name;
+        bool right;
+        WorldPoint from, target;
+        int steps;
+        WorldPoint rest;
+    } cases[] = {
         {"one unit off: up and back in one step", false, {170, 200}, {171, 200}, 1, {170, 200}},
         {"two units off: rests below the target", false, {170, 200}, {172, 200}, 5, {170, 200}},
         {"three units: one step", false, {170, 200}, {173, 200}, 1, {173, 200}},
@@ -153,97 +161,110 @@ TEST(ShipStep, MovesOnItsLatticeWithBoxTestsOnThePositionBeforeTheMove) {
         {"target on the edge 560: 558", true, {426, 200}, {560, 200}, 100, {558, 200}},
         {"target beyond maxX: 561", true, {426, 200}, {900, 200}, 100, {561, 200}},
         {"target y 36: 35", true, {426, 200}, {426, 36}, 100, {426, 35}}};
-    for (const auto& [name, right, from, target, steps, rest] : cases) {
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
-        CShip& ship = Side(round, right);
-        Place(ship, from, target);
-        for (int i = 0; i < steps; ++i) {
+        CShip& ship = Side(round, c.right);
+        Place(ship, c.from, c.target);
+        for (int i = 0; i < c.steps; ++i) {
             ship.Step();
         }
-        EXPECT_EQ(At(ship), rest) << name;
+        EXPECT_EQ(At(ship), c.rest) << c.name;
     }
 }
 
 TEST(ShipStep, MovesShotsInTheLiveBandOnly) {
-    const std::tuple<bool, int, int> cases[] = {
-        // right side, from, to
-        {false, 619, 629}, {false, 620, 620}, {false, -20, -20}, {false, -19, -9},
-        {true, -19, -29},  {true, -20, -20},  {true, 619, 609},  {true, 900, 900}};
-    for (const auto& [right, from, to] : cases) {
+    const struct Case {
+        bool right;
+        int from, to;
+    } cases[] = {{false, 619, 629}, {false, 620, 620}, {false, -20, -20}, {false, -19, -9},
+                 {true, -19, -29},  {true, -20, -20},  {true, 619, 609},  {true, 900, 900}};
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
-        CShip& ship = Side(round, right);
-        ship.shots[3] = {from, 5};
+        CShip& ship = Side(round, c.right);
+        ship.shots[3] = {c.from, 5};
         ship.Step();
-        EXPECT_EQ(ship.shots[3], WorldPoint(to, 5)) << (right ? "right " : "left ") << from;
+        EXPECT_EQ(ship.shots[3], WorldPoint(c.to, 5)) << (c.right ? "right " : "left ") << c.from;
     }
 }
 
 TEST(ShipFire, NeedsReloadFiveAndTakesTheLowestFreeSlot) {
-    const std::tuple<const char*, int, std::array<int, kShotSlots>, int> cases[] = {
-        {"reload 4: nothing", 4, {-20, -20, -20, -20, -20}, -1},
-        {"reload 5: slot 0", 5, {-20, -20, -20, -20, -20}, 0},
-        {"-19 is in flight, a spent 900 is free", 5, {-19, 900, -20, -20, -20}, 1},
-        {"619 is in flight, 620 is free", 10, {619, 300, 620, -20, -20}, 2},
-        {"five in flight: nothing, reload kept", 10, {-19, 0, 300, 600, 619}, -1}};
-    for (const auto& [name, reload, slotX, slot] : cases) {
+    const struct Case {
+        const char* name;
+        int reload;
+        std::array<int, kShotSlots> slotX;
+        int slot;  // the slot that takes the shot, or -1
+    } cases[] = {{"reload 4: nothing", 4, {-20, -20, -20, -20, -20}, -1},
+                 {"reload 5: slot 0", 5, {-20, -20, -20, -20, -20}, 0},
+                 {"-19 is in flight, a spent 900 is free", 5, {-19, 900, -20, -20, -20}, 1},
+                 {"619 is in flight, 620 is free", 10, {619, 300, 620, -20, -20}, 2},
+                 {"five in flight: nothing, reload kept", 10, {-19, 0, 300, 600, 619}, -1}};
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
         CRebelShip& ship = round.rightShip;
-        ship.reload = reload;
+        ship.reload = c.reload;
         for (int i = 0; i < kShotSlots; ++i) {
-            ship.shots[i] = {slotX[i], 77};
+            ship.shots[i] = {c.slotX[i], 77};
         }
         ship.Fire();
-        EXPECT_EQ(ship.reload, slot < 0 ? reload : 0) << name;
+        EXPECT_EQ(ship.reload, c.slot < 0 ? c.reload : 0) << c.name;
         for (int i = 0; i < kShotSlots; ++i) {
-            const WorldPoint expected = i == slot ? WorldPoint(430, 150) : WorldPoint(slotX[i], 77);
-            EXPECT_EQ(ship.shots[i], expected) << name << ", slot " << i;
+            const WorldPoint expected =
+                i == c.slot ? WorldPoint(430, 150) : WorldPoint(c.slotX[i], 77);
+            EXPECT_EQ(ship.shots[i], expected) << c.name << ", slot " << i;
         }
     }
 }
 
 // A ship at (100, 100) flying to (200, 200) with slots 2 to 4 in flight; slot 1 is free.
 TEST(ShipStep, ShotPassRefiresOnFreeSlotsFiredBefore) {
-    const std::tuple<const char*, bool, bool, int, WorldPoint, WorldPoint, WorldPoint, int>
-        cases[] = {
-            // name, right side, computer, reload, slots 0 and 1, slot 0 and reload after
-            {"never fired: no trigger", false, true, 10, kParked, kParked, kParked, 10},
-            {"free at y 10: no trigger", false, true, 10, kParked, {-25, 10}, kParked, 10},
-            {"free at y 11: fills slot 0", false, true, 9, kParked, {-25, 11}, {123, 103}, 0},
-            {"leaving in this pass: waits", false, true, 10, {615, 99}, kParked, {625, 99}, 10},
-            {"freed in this pass: filled", true, true, 10, {-15, 0}, {-25, 11}, {83, 103}, 0},
-            {"person-driven: never", false, false, 10, kParked, {-25, 150}, kParked, 10}};
-    for (const auto& [name, right, computer, reload, slot0, slot1, slot0After, reloadAfter] :
-         cases) {
+    const struct Case {
+        const char* name;
+        bool right, computer;
+        int reload;
+        WorldPoint slot0, slot1;
+        WorldPoint slot0After;
+        int reloadAfter;
+    } cases[] = {
+        {"never fired: no trigger", false, true, 10, kParked, kParked, kParked, 10},
+        {"free at y 10: no trigger", false, true, 10, kParked, {-25, 10}, kParked, 10},
+        {"free at y 11: fills slot 0", false, true, 9, kParked, {-25, 11}, {123, 103}, 0},
+        {"leaving in this pass: waits", false, true, 10, {615, 99}, kParked, {625, 99}, 10},
+        {"freed in this pass: filled", true, true, 10, {-15, 0}, {-25, 11}, {83, 103}, 0},
+        {"person-driven: never", false, false, 10, kParked, {-25, 150}, kParked, 10}};
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
-        CShip& ship = Side(round, right);
+        CShip& ship = Side(round, c.right);
         Place(ship, {100, 100}, {200, 200});
-        ship.computer = computer;
-        ship.reload = reload;
-        ship.shots = {slot0, slot1, WorldPoint{300, 7}, WorldPoint{300, 7}, WorldPoint{300, 7}};
+        ship.computer = c.computer;
+        ship.reload = c.reload;
+        ship.shots = {c.slot0, c.slot1, WorldPoint{300, 7}, WorldPoint{300, 7}, WorldPoint{300, 7}};
         ship.Step();
         const WorldPoint flown{300 + ship.shotStep, 7};
-        EXPECT_EQ(ship.shots, (Slots{slot0After, slot1, flown, flown, flown})) << name;
-        EXPECT_EQ(ship.reload, reloadAfter) << name;
+        EXPECT_EQ(ship.shots, (Slots{c.slot0After, c.slot1, flown, flown, flown})) << c.name;
+        EXPECT_EQ(ship.reload, c.reloadAfter) << c.name;
     }
 }
 
 TEST(ResolveHits, HitWindowsAndDamageByDistance) {
-    const std::tuple<bool, int, int, int> cases[] = {
-        // a missile or a bolt, dx, dy, damage
-        {true, -44, -14, 7}, {true, -45, 0, 0},  {true, 0, -15, 0},  {true, 44, 14, 7},
-        {true, 0, 0, 65},    {true, 10, -3, 52}, {false, 59, 14, 7}, {false, -59, 0, 21},
-        {false, 0, 0, 80},   {false, -60, 0, 0}, {false, 0, 15, 0}};
-    for (const auto& [missile, dx, dy, damage] : cases) {
+    const struct Case {
+        bool missile;  // a missile at the right ship, or a bolt at the left
+        int dx, dy;    // from the target
+        int damage;
+    } cases[] = {{true, -44, -14, 7}, {true, -45, 0, 0},  {true, 0, -15, 0},  {true, 44, 14, 7},
+                 {true, 0, 0, 65},    {true, 10, -3, 52}, {false, 59, 14, 7}, {false, -59, 0, 21},
+                 {false, 0, 0, 80},   {false, -60, 0, 0}, {false, 0, 15, 0}};
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
-        CShip& shooter = Side(round, !missile);
-        CShip& target = Side(round, missile);
-        const WorldPoint shot{target.x + dx, target.y + dy};
+        CShip& shooter = Side(round, !c.missile);
+        CShip& target = Side(round, c.missile);
+        const WorldPoint shot{target.x + c.dx, target.y + c.dy};
         shooter.shots[2] = shot;
         const HitOutcome outcome = round.Resolve();
-        const bool hit = damage > 0;
-        SCOPED_TRACE(testing::Message() << (missile ? "missile " : "bolt ") << dx << ", " << dy);
+        const bool hit = c.damage > 0;
+        SCOPED_TRACE(testing::Message()
+                     << (c.missile ? "missile " : "bolt ") << c.dx << ", " << c.dy);
         EXPECT_EQ(outcome.anyHit, hit);
-        EXPECT_EQ((std::array{target.energy, shooter.energy}), (std::array{500 - damage, 500}));
+        EXPECT_EQ((std::array{target.energy, shooter.energy}), (std::array{500 - c.damage, 500}));
         EXPECT_EQ(Spent(outcome), hit ? std::vector{shot} : std::vector<WorldPoint>{});
         EXPECT_EQ(shooter.shots[2], hit ? WorldPoint(900, shot.y) : shot);
         EXPECT_EQ((std::array{outcome.leftEnergy, outcome.rightEnergy}),
@@ -308,22 +329,27 @@ TEST(BattleRound, AdvanceStepsTheLeftShipFirst) {
 }
 
 TEST(MovePointer, ConvertsInDoublePrecisionAndTruncates) {
-    const std::tuple<const char*, int, int, int, int, WorldPoint> cases[] = {
-        {"600x400 maps one to one", 600, 400, 123, 321, {123, 321}},
-        {"800x400: x 400 gives 299, not 300", 800, 400, 400, 10, {299, 10}},
-        {"800x400: x 4 gives 2", 800, 400, 4, 0, {2, 0}},
-        {"800x400: the far corner", 800, 400, 799, 399, {599, 399}},
-        {"1200x800: the far corner", 1200, 800, 1199, 799, {599, 399}},
-        {"1920x1080: y 81 gives 29, not 30", 1920, 1080, 960, 81, {300, 29}},
-        {"beyond the client area: not clamped", 600, 400, 1000, 900, {1000, 900}},
-        {"negative: truncated toward zero", 900, 400, -5, -1, {-3, -1}},
-        {"16-bit extremes on a 1x1 area", 1, 1, 32767, -32768, {19660200, -13107200}},
-        {"width 0 leaves the target", 0, 400, 10, 10, {170, 200}},
-        {"height 0 leaves the target", 600, 0, 10, 10, {170, 200}}};
-    for (const auto& [name, width, height, px, py, target] : cases) {
+    const struct Case {
+        const char* name;
+        int width, height;  // of the client area
+        int px, py;         // the pointer
+        WorldPoint target;
+    } cases[] = {{"600x400 maps one to one", 600, 400, 123, 321, {123, 321}},
+                 {"800x400: x 400 gives 299, not 300", 800, 400, 400, 10, {299, 10}},
+                 {"800x400: x 4 gives 2", 800, 400, 4, 0, {2, 0}},
+                 {"800x400: the far corner", 800, 400, 799, 399, {599, 399}},
+                 {"1200x800: the far corner", 1200, 800, 1199, 799, {599, 399}},
+                 {"1920x1080: y 81 gives 29, not 30", 1920, 1080, 960, 81, {300, 29}},
+                 {"beyond the client area: not clamped", 600, 400, 1000, 900, {1000, 900}},
+                 {"negative: truncated toward zero", 900, 400, -5, -1, {-3, -1}},
+                 {"16-bit extremes on a 1x1 area", 1, 1, 32767, -32768, {19660200, -13107200}},
+                 {"width 0 leaves the target", 0, 400, 10, 10, {170, 200}},
+                 {"height 0 leaves the target", 600, 0, 10, 10, {170, 200}}};
+    for (const Case& c : cases) {
         CBattleRound round = Placed();
-        EXPECT_EQ(MovePointer(round, px, py, width, height), ControlResult::Handled) << name;
-        EXPECT_EQ(Target(round.leftShip), target) << name;
+        EXPECT_EQ(MovePointer(round, c.px, c.py, c.width, c.height), ControlResult::Handled)
+            << c.name;
+        EXPECT_EQ(Target(round.leftShip), c.target) << c.name;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,64 +44,65 @@ struct IdleTick : CTickControl {
     void StartTick() override {}
 };
 
-// A control as the template places it, in dialog units; a picture takes its image's size.
-// The controls with an identifier, and only they, take the focus.
+// Base units of 6 by 13 pixels, an average letter width of 6 and a line height of 13: the
+// pixel places below are worked out by hand from the dialogs' layouts in dialog units, x and
+// widths times 6 / 4, y and heights times 13 / 8, each truncated. A picture takes its image's
+// size instead: 53 by 21 for either ship, 32 by 32 for an icon. The controls with an
+// identifier, and only they, take the focus.
+constexpr DialogBaseUnits kKnownUnits{6, 13};
+
 struct ExpectedControl {
+    const char* what;
     int id;
     const char* className;
     const char* text;  // for a picture: its resource path
-    int x, y, width, height;
+    QRect pixels;
 };
 
 const ExpectedControl kSetupLayout[] = {
-    {1, "QPushButton", "OK", 72, 126, 50, 14},
-    {1000, "QCheckBox", "Clovek", 49, 30, 74, 10},
-    {-1, "QLabel", "Za imperatora Orvanthe hraje : ", 48, 15, 130, 15},
-    {-1, "CGroupFrame", "Imperator", 7, 7, 180, 39},
-    {1001, "QCheckBox", "Clovek", 50, 70, 74, 10},
-    {-1, "QLabel", "Za vudce povstalcu Quorbana  hraje : ", 49, 55, 132, 14},
-    {-1, "CGroupFrame", "Povstalec", 7, 49, 180, 39},
-    {-1, "QLabel", ":/bitmap/118", 15, 24, 25, 11},
-    {-1, "QLabel", ":/bitmap/123", 14, 63, 27, 10},
-    {-1, "QLabel", ":/icon/113", 67, 99, 16, 16},
-    {-1, "QLabel", "vs.", 87, 101, 20, 14},
-    {-1, "QLabel", ":/icon/132", 111, 100, 16, 16},
+    {"OK at 72, 126, 50 x 14", 1, "QPushButton", "OK", {108, 204, 75, 22}},
+    {"left check box at 49, 30, 74 x 10", 1000, "QCheckBox", "Clovek", {73, 48, 111, 16}},
+    {"left label at 48, 15, 130 x 15",
+     -1,
+     "QLabel",
+     "Za imperatora Orvanthe hraje : ",
+     {72, 24, 195, 24}},
+    {"upper group at 7, 7, 180 x 39", -1, "CGroupFrame", "Imperator", {10, 11, 270, 63}},
+    {"right check box at 50, 70, 74 x 10", 1001, "QCheckBox", "Clovek", {75, 113, 111, 16}},
+    {"right label at 49, 55, 132 x 14",
+     -1,
+     "QLabel",
+     "Za vudce povstalcu Quorbana  hraje : ",
+     {73, 89, 198, 22}},
+    {"lower group at 7, 49, 180 x 39", -1, "CGroupFrame", "Povstalec", {10, 79, 270, 63}},
+    {"left ship at 15, 24", -1, "QLabel", ":/bitmap/118", {22, 39, 53, 21}},
+    {"right ship at 14, 63", -1, "QLabel", ":/bitmap/123", {21, 102, 53, 21}},
+    {"emblem at 67, 99", -1, "QLabel", ":/icon/113", {100, 160, 32, 32}},
+    {"vs. at 87, 101, 20 x 14", -1, "QLabel", "vs.", {130, 164, 30, 22}},
+    {"rebel emblem at 111, 100", -1, "QLabel", ":/icon/132", {166, 162, 32, 32}},
 };
 
 const ExpectedControl kAboutLayout[] = {
-    {1, "QPushButton", "OK", 135, 7, 50, 14},
-    {-1, "QLabel", "Skirmora - beta 2", 32, 7, 85, 10},
-    {-1, "QLabel", ":/icon/113", 7, 7, 20, 20},
-    {-1, "QLabel", ":/icon/132", 7, 31, 20, 20},
+    {"OK at 135, 7, 50 x 14", 1, "QPushButton", "OK", {202, 11, 75, 22}},
+    {"name at 32, 7, 85 x 10", -1, "QLabel", "Skirmora - beta 2", {48, 11, 127, 16}},
+    {"emblem at 7, 7", -1, "QLabel", ":/icon/113", {10, 11, 32, 32}},
+    {"rebel emblem at 7, 31", -1, "QLabel", ":/icon/132", {10, 50, 32, 32}},
 };
 
-// Dialog units: a quarter of the font's average character width, an eighth of its height.
-QRect InPixels(const QFont& font, int x, int y, int width, int height) {
-    const QFontMetrics metrics(font);
-    const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    const int unitX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-    const int unitY = metrics.height();
-    return {x * unitX / 4, y * unitY / 8, width * unitX / 4, height * unitY / 8};
-}
-
-void ExpectDialog(const CTemplateDialog& dialog, const char* title, QSize units,
-                  std::span<const ExpectedControl> expected) {
-    EXPECT_EQ(dialog.windowTitle(), title);
-    EXPECT_EQ(dialog.font().pointSize(), 8);
-    const QRect fixed = InPixels(dialog.font(), 0, 0, units.width(), units.height());
-    EXPECT_EQ(QRect(QPoint(), dialog.minimumSize()), fixed);
-    EXPECT_EQ(QRect(QPoint(), dialog.maximumSize()), fixed);
+// The controls in template order, each of its class, with its text or picture, identifier and
+// focus; at the expected place too where `placed`.
+void ExpectControls(const CTemplateDialog& dialog, std::span<const ExpectedControl> expected,
+                    bool placed) {
     const std::vector<QWidget*>& controls = dialog.Controls();
     ASSERT_EQ(controls.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const ExpectedControl& want = expected[i];
         QWidget* control = controls[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1));
+        SCOPED_TRACE(want.what);
         ASSERT_STREQ(control->metaObject()->className(), want.className);
         EXPECT_TRUE(control->isVisibleTo(&dialog));
         EXPECT_EQ(control->focusPolicy() != Qt::NoFocus, want.id != -1);
         EXPECT_TRUE(want.id == -1 || dialog.Control(want.id) == control);
-        QRect place = InPixels(dialog.font(), want.x, want.y, want.width, want.height);
         const QString text = QString::fromLatin1(want.text);
         if (text.startsWith(':')) {
             const QImage picture(text);
@@ -108,26 +110,95 @@ void ExpectDialog(const CTemplateDialog& dialog, const char* title, QSize units,
             ASSERT_FALSE(picture.isNull());
             EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
                       picture.convertToFormat(QImage::Format_ARGB32));
-            place.setSize(picture.size());
         } else {
             EXPECT_EQ(
                 control->property(control->inherits("QGroupBox") ? "title" : "text").toString(),
                 text);
         }
-        EXPECT_EQ(control->geometry(), place);
+        if (placed) {
+            EXPECT_EQ(control->geometry(), want.pixels);
+        }
     }
 }
 
-TEST(DialogLayout, SetupDialogHasItsControlsInTemplateOrderAndPlace) {
+TEST(DialogUnits, BaseUnitsAreTheAverageLetterWidthRoundedHalfUpAndTheHeight) {
+    struct Case {
+        const char* name;
+        int alphabetWidth, height;
+        DialogBaseUnits units;
+    } cases[] = {
+        {"312 for 52 letters: 6 exactly", 312, 13, {6, 13}},
+        {"311: 5.98 rounds up to 6", 311, 13, {6, 13}},
+        {"286: 5.5 rounds up to 6", 286, 16, {6, 16}},
+        {"285: 5.48 rounds down to 5", 285, 16, {5, 16}},
+        {"338: 6.5 rounds up to 7", 338, 15, {7, 15}},
+    };
+    for (const Case& c : cases) {
+        const DialogBaseUnits units = BaseUnitsFor(c.alphabetWidth, c.height);
+        EXPECT_EQ(units.x, c.units.x) << c.name;
+        EXPECT_EQ(units.y, c.units.y) << c.name;
+    }
+}
+
+TEST(DialogUnits, DialogSizesFollowTheBaseUnits) {
+    struct Case {
+        const char* name;
+        DialogBaseUnits units;
+        QSize setup, about;  // 194 x 147 and 192 x 54 dialog units
+    } cases[] = {
+        {"6 x 13", {6, 13}, {291, 238}, {288, 87}},
+        {"7 x 15: every value truncated", {7, 15}, {339, 275}, {336, 101}},
+        {"8 x 16: twice 4 x 8", {8, 16}, {388, 294}, {384, 108}},
+    };
+    for (const Case& c : cases) {
+        const CTemplateDialog setup(kSetupDialogTemplate, nullptr, c.units);
+        const CTemplateDialog about(kAboutDialogTemplate, nullptr, c.units);
+        EXPECT_EQ(setup.minimumSize(), c.setup) << c.name;
+        EXPECT_EQ(setup.maximumSize(), c.setup) << c.name;
+        EXPECT_EQ(about.minimumSize(), c.about) << c.name;
+        EXPECT_EQ(about.maximumSize(), c.about) << c.name;
+    }
+}
+
+TEST(DialogLayout, SetupTemplatePlacesItsControlsInOrderAndPlace) {
+    const CTemplateDialog dialog(kSetupDialogTemplate, nullptr, kKnownUnits);
+    EXPECT_EQ(dialog.windowTitle(), "Nova hra");
+    ExpectControls(dialog, kSetupLayout, true);
+}
+
+TEST(DialogLayout, AboutTemplatePlacesItsControlsInOrderAndPlace) {
+    const CTemplateDialog dialog(kAboutDialogTemplate, nullptr, kKnownUnits);
+    EXPECT_EQ(dialog.windowTitle(), "O Aplikaci Skirmora");
+    ExpectControls(dialog, kAboutLayout, true);
+}
+
+// The dialogs themselves: their templates, in an 8-point font whose base units they measure
+// (the average letter width within half a pixel, the line height).
+void ExpectMeasuredUnits(const CTemplateDialog& dialog) {
+    EXPECT_EQ(dialog.font().pointSize(), 8);
+    const QFontMetrics metrics(dialog.font());
+    const double averageWidth = metrics.horizontalAdvance(QStringLiteral(
+                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                52.0;
+    EXPECT_LE(std::abs(dialog.BaseUnits().x - averageWidth), 0.5) << averageWidth;
+    EXPECT_EQ(dialog.BaseUnits().y, metrics.height());
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+}
+
+TEST(DialogLayout, SetupDialogIsBuiltFromItsTemplateInItsFont) {
     CBattleRound round;
     IdleTick tick;
     const CNewGameDlg dialog(nullptr, round, tick);
-    ExpectDialog(dialog, "Nova hra", {194, 147}, kSetupLayout);
+    EXPECT_EQ(dialog.windowTitle(), "Nova hra");
+    ExpectMeasuredUnits(dialog);
+    ExpectControls(dialog, kSetupLayout, false);
 }
 
-TEST(DialogLayout, AboutBoxHasItsControlsInTemplateOrderAndPlace) {
+TEST(DialogLayout, AboutBoxIsBuiltFromItsTemplateInItsFont) {
     const CAboutDlg dialog(nullptr);
-    ExpectDialog(dialog, "O Aplikaci Skirmora", {192, 54}, kAboutLayout);
+    EXPECT_EQ(dialog.windowTitle(), "O Aplikaci Skirmora");
+    ExpectMeasuredUnits(dialog);
+    ExpectControls(dialog, kAboutLayout, false);
 }
 
 }  // namespace

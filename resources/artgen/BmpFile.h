@@ -1,9 +1,0 @@
-#pragma once
-
-#include <cstdint>
-#include <vector>
-
-#include "resources/artgen/IndexedImage.h"
-
-// The bytes of an uncompressed BMP file holding `image` with its full colour table.
-std::vector<std::uint8_t> EncodeBmp(const IndexedImage& image);

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "resources/artgen/SceneCanvas.h"
-
-// The emperor's grey and white base at the lower left: a tall control tower, hangars and
-// smaller buildings, and in front of them the landing strip of two dark runways lined with
-// yellow lights on which the left ship starts.
-void PaintEmperorBase(CSceneCanvas& canvas);

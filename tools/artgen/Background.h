@@ -1,0 +1,6 @@
+#pragma once
+
+#include "tools/artgen/IndexedImage.h"
+
+// Bitmap 127: the night scene behind the whole battle, 600 by 400 at 8 bits per pixel.
+IndexedImage PaintBackground();

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/artgen/IndexedImage.h"
+
+// The bytes of an uncompressed BMP file holding `image` with its full colour table.
+std::vector<std::uint8_t> EncodeBmp(const IndexedImage& image);
