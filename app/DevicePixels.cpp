@@ -1,5 +1,6 @@
 #include "app/DevicePixels.h"
 
+#include <algorithm>
 #include <cmath>
 
 int DevicePixelEdge(int logical, double ratio) {
@@ -7,13 +8,10 @@ int DevicePixelEdge(int logical, double ratio) {
 }
 
 QRect DeviceRectOf(const QRect& logical, double ratio) {
-    if (logical.isEmpty()) {
-        return {};
-    }
     const int left = DevicePixelEdge(logical.left(), ratio);
     const int top = DevicePixelEdge(logical.top(), ratio);
-    const int right = DevicePixelEdge(logical.left() + logical.width(), ratio);
-    const int bottom = DevicePixelEdge(logical.top() + logical.height(), ratio);
+    const int right = DevicePixelEdge(logical.left() + std::max(logical.width(), 0), ratio);
+    const int bottom = DevicePixelEdge(logical.top() + std::max(logical.height(), 0), ratio);
     return {left, top, right - left, bottom - top};
 }
 

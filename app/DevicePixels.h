@@ -12,7 +12,8 @@
 // before it.
 int DevicePixelEdge(int logical, double ratio);
 
-// The device pixels of a logical rectangle; empty rectangles stay empty.
+// The device pixels of a logical rectangle; a negative width or height counts as 0, and the other
+// side keeps its size.
 QRect DeviceRectOf(const QRect& logical, double ratio);
 
 // A logical rectangle whose device pixels, however the platform rounds, include every pixel of
