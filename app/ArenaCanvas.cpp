@@ -1,22 +1,27 @@
 #include "app/ArenaCanvas.h"
 
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWindow>
 #include <cmath>
+#include <utility>
 
+#include "app/DevicePixels.h"
 #include "app/KeyTranslation.h"
 #include "app/PointerPosition.h"
 #include "battle/PlayerControls.h"
 
-CArenaCanvas::CArenaCanvas(CBattleRound& round, const CSurface& surface, QWidget* parent)
-    : QFrame(parent), round_(round), surface_(surface) {
+CArenaCanvas::CArenaCanvas(CBattleRound& round, CSurface& surface, std::function<void()> paintScene,
+                           QWidget* parent)
+    : QFrame(parent), round_(round), surface_(surface), paintScene_(std::move(paintScene)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    // Every pixel inside the edge comes from the surface; nothing needs erasing first.
+    // Every pixel of the canvas is painted by its paint event; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -24,37 +29,138 @@ double CArenaCanvas::PixelRatio() const {
     return devicePixelRatioF();
 }
 
-ClientExtent CArenaCanvas::Extent() const {
-    // A canvas thinner than its own edge has no client area at all, not a negative one.
-    const QSize logical = contentsRect().size().expandedTo(QSize(0, 0));
-    const double ratio = PixelRatio();
-    return ClientOfSize(static_cast<int>(std::lround(logical.width() * ratio)),
-                        static_cast<int>(std::lround(logical.height() * ratio)));
+QRect CArenaCanvas::ClientDeviceRect() const {
+    const QRect inside = contentsRect();
+    const QRect inWindow(mapTo(window(), inside.topLeft()), inside.size());
+    return DeviceRectOf(inWindow, PixelRatio());
 }
 
-void CArenaCanvas::ShowDamage(const CSurface& surface) {
-    const double ratio = PixelRatio();
-    const QPoint origin = contentsRect().topLeft();
-    for (const QRect& area : surface.Damage()) {
-        const QRectF logical(area.x() / ratio, area.y() / ratio, area.width() / ratio,
-                             area.height() / ratio);
-        update(logical.toAlignedRect().translated(origin));
+ClientExtent CArenaCanvas::Extent() const {
+    // A canvas thinner than its own edge has no client area at all, not a negative one.
+    const QRect client = ClientDeviceRect();
+    return ClientOfSize(std::max(client.width(), 0), std::max(client.height(), 0));
+}
+
+bool CArenaCanvas::ViewBuffer(QImage& buffer) {
+    tickClient_ = ClientDeviceRect() & buffer.rect();
+    if (tickClient_.isEmpty()) {
+        surface_.View(nullptr, 0, 0, 0, buffer.format());
+        return false;
     }
+    // The buffer belongs to the platform and is written in place: asking the image for writable
+    // bits could copy the pixels away from the buffer that is shown.
+    uchar* const bits = const_cast<uchar*>(buffer.constBits()) +
+                        tickClient_.y() * buffer.bytesPerLine() +
+                        tickClient_.x() * static_cast<qsizetype>(sizeof(QRgb));
+    if (!surface_.Views(bits, tickClient_.width(), tickClient_.height(), buffer.bytesPerLine())) {
+        surface_.View(bits, tickClient_.width(), tickClient_.height(), buffer.bytesPerLine(),
+                      buffer.format());
+    }
+    return true;
+}
+
+void CArenaCanvas::BeginTick() {
+    tickOpen_ = false;
+    QBackingStore* const store = backingStore();
+    if (store == nullptr || store->handle() == nullptr) {
+        surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
+        return;
+    }
+    // Which rectangles a tick draws is known only once it has drawn them; the buffer is opened
+    // here for the pixels, and told the rectangles before they are shown (EndTick).
+    store->beginPaint(QRegion());
+    QPaintDevice* const device = store->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        store->endPaint();
+        surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
+        return;
+    }
+    ViewBuffer(*static_cast<QImage*>(device));
+    tickOpen_ = true;
+}
+
+void CArenaCanvas::EndTick() {
+    if (!tickOpen_) {
+        surface_.ClearDamage();
+        return;
+    }
+    tickOpen_ = false;
+    QBackingStore* const store = backingStore();
+    store->endPaint();
+    const double ratio = PixelRatio();
+    QRegion drawn;
+    for (const QRect& area : surface_.Damage()) {
+        drawn += LogicalCover(area.translated(tickClient_.topLeft()), ratio);
+    }
+    surface_.ClearDamage();
+    if (drawn.isEmpty()) {
+        return;
+    }
+    // Declaring the drawn region is what lets the platform send exactly those pixels (and, for
+    // X11's shared memory, wait until the server has read the previous ones). The window is
+    // opaque, so the declaration clears nothing.
+    store->beginPaint(drawn);
+    store->endPaint();
+    QWindow* const window = this->window()->windowHandle();
+    if (window != nullptr && window->isExposed()) {
+        store->flush(drawn, window);
+    }
+}
+
+void CArenaCanvas::PaintAll() {
+    repaint();
+}
+
+// The edge and the ring of pixels between it and the client area come from the style; the
+// ring is filled first, so that a pixel the edge's lines leave out at a fractional pixel ratio
+// shows the window's colour, never an old picture.
+void CArenaCanvas::PaintEdge() {
+    {
+        QPainter painter(this);
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(contentsRect())));
+        painter.fillRect(rect(), palette().window());
+    }
+}
+
+void CArenaCanvas::PaintIntoBuffer(QImage& buffer) {
+    if (ViewBuffer(buffer)) {
+        paintScene_();
+    }
+    surface_.ClearDamage();
+}
+
+// Painting somewhere other than the window's buffer (a grab of the widget, for one): the scene
+// is drawn into a picture of its own, which is dropped again afterwards.
+void CArenaCanvas::PaintThroughPainter() {
+    const ClientExtent client = Extent();
+    surface_.Resize(client.Width(), client.Height());
+    paintScene_();
+    QImage picture = surface_.Image();
+    picture.setDevicePixelRatio(PixelRatio());
+    {
+        QPainter painter(this);
+        painter.drawImage(contentsRect().topLeft(), picture);
+    }
+    surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
 }
 
 void CArenaCanvas::paintEvent(QPaintEvent* event) {
+    PaintEdge();
     QFrame::paintEvent(event);
-    // Only the exposed part of the client area is copied, pixel for pixel from the surface.
-    const QRect exposed = event->rect() & contentsRect();
-    if (exposed.isEmpty()) {
-        return;
+    // The paint handler draws the whole client area, whatever part was invalid. In the window's
+    // own paint the painter draws into the buffer, and so does the scene, pixel for pixel.
+    QBackingStore* const store = backingStore();
+    QPaintDevice* const buffer = store != nullptr ? store->paintDevice() : nullptr;
+    QPaintDevice* target = nullptr;
+    {
+        QPainter painter(this);
+        target = painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
     }
-    const double ratio = PixelRatio();
-    const QRectF target(exposed);
-    const QRectF source(target.translated(-contentsRect().topLeft()).topLeft() * ratio,
-                        target.size() * ratio);
-    QPainter painter(this);
-    painter.drawImage(target, surface_.Image(), source);
+    if (buffer != nullptr && target == buffer && buffer->devType() == QInternal::Image) {
+        PaintIntoBuffer(*static_cast<QImage*>(buffer));
+    } else {
+        PaintThroughPainter();
+    }
 }
 
 void CArenaCanvas::resizeEvent(QResizeEvent* event) {

@@ -83,7 +83,8 @@ CArenaFrame::~CArenaFrame() {
 
 void CArenaFrame::CreateWindowAt(const WindowRect& stored) {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    canvas = new CArenaCanvas(battle, surface, this);
+    canvas = new CArenaCanvas(
+        battle, surface, [this] { DrawScene(); }, this);
     setCentralWidget(canvas);
     connect(canvas, &CArenaCanvas::clientResized, this, &CArenaFrame::OnClientResized);
 
@@ -173,21 +174,25 @@ void CArenaFrame::timerEvent(QTimerEvent* event) {
 }
 
 void CArenaFrame::BattleTick() {
+    canvas->BeginTick();
     RunTick(battle, Art(), clientExtent, surface);
-    canvas->ShowDamage(surface);
-    surface.ClearDamage();
+    canvas->EndTick();
 }
 
 void CArenaFrame::PaintAll() {
-    PaintScene(battle, Art(), clientExtent, surface);
-    surface.ClearDamage();
-    canvas->update();
+    canvas->PaintAll();
 }
 
+// The paint handler's drawing, run by the canvas inside its paint event with the surface on
+// the client area.
+void CArenaFrame::DrawScene() {
+    clientExtent = canvas->Extent();
+    PaintScene(battle, Art(), clientExtent, surface);
+}
+
+// The window system repaints the whole window after a change of size or density.
 void CArenaFrame::OnClientResized() {
     clientExtent = canvas->Extent();
-    surface.Resize(clientExtent.Width(), clientExtent.Height());
-    PaintAll();
 }
 
 WindowRect CArenaFrame::RestoredFrameRect() const {

@@ -16,9 +16,10 @@
 class CArenaCanvas;
 
 // The main window. It owns the whole game for the life of the process: the battle round, each
-// side's sprites, the energy bars, the background and the window surface. A 30 ms tick advances
-// the battle and draws only what moved; a full paint redraws everything. The settings are read
-// in the constructor and written by the destructor, which runs after the event loop has ended.
+// side's sprites, the energy bars and the background; its surface views the window's buffer. A 30
+// ms tick advances the battle and draws only what moved; a full paint redraws everything. The
+// settings are read in the constructor and written by the destructor, which runs after the event
+// loop has ended.
 class CArenaFrame : public QMainWindow, public CTickControl {
     Q_OBJECT
 
@@ -35,12 +36,12 @@ public:
     void StartTick() override;
     bool TickRunning() const { return timerId != 0; }
 
-    // Redraws the whole client area: background, ships, bars and the repairs of a hit
-    // resolution, as after an expose or a resize.
+    // Redraws the whole client area at once: background, ships, bars and the repairs of a hit
+    // resolution, as after a resize. Nothing is drawn while the window is not shown; showing it
+    // paints everything.
     void PaintAll();
 
     CBattleRound& Battle() { return battle; }
-    const CSurface& Surface() const { return surface; }
     const ClientExtent& Extent() const { return clientExtent; }
     const WindowRect& NormalRect() const { return normalRect; }
 
@@ -54,6 +55,7 @@ protected:
 private:
     void BattleTick();
     void OnClientResized();
+    void DrawScene();
     void CreateWindowAt(const WindowRect& stored);
     void ApplyOuterSize();
     void AttachMenu();
@@ -69,6 +71,7 @@ private:
     QImage background;
     ClientExtent clientExtent;
     WindowRect normalRect = kDefaultWindowRect;
+    // The client area's pixels in the window's own buffer while a tick or a paint draws.
     CSurface surface;
     CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget
     // The outer size to give the window once the window manager has told its frame's size.

@@ -1,7 +1,7 @@
 // One tick of the real main window on the offscreen platform, at full HD and 4K: the timer
-// event it handles, which runs the model, draws both ships' tiles and all ten shots, erases
-// the shot that hit, blanks the bars and hands the rectangles it drew to Qt for showing. The
-// figure is its share of the 30 ms between ticks.
+// event it handles, which runs the model, draws both ships' tiles and all ten shots straight
+// into the window's buffer, erases the shot that hit, blanks the bars and flushes the
+// rectangles it drew. The figure is its share of the 30 ms between ticks.
 //
 // On a shared machine a tick that loses its core now and then takes far longer than its work
 // needs, and the mean of all ticks (the time column) carries those losses. The target is
@@ -11,9 +11,10 @@
 // where the scheduler put those threads, which makes the figure vary more from run to run
 // than within a run.
 //
-// The repaint that Qt runs afterwards for those rectangles (the canvas copying them into the
-// window's backing store) is timed apart and reported as the counter repaint_median_us; on the
-// offscreen platform the backing store is only memory, so it shows nothing of a compositor.
+// Whatever Qt would still repaint afterwards is timed apart and reported as the counter
+// repaint_median_us; a tick asks for no repaint, so it is the cost of finding nothing to do. On
+// the offscreen platform the buffer is only memory, so the figures show nothing of a display
+// server.
 
 #include <benchmark/benchmark.h>
 

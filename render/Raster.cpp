@@ -15,8 +15,12 @@ namespace {
 
 using Pixel = QRgb;  // one pixel of a Format_RGB32 image, combined as a whole
 
-bool Drawable(const QImage& image) {
+bool Readable(const QImage& image) {
     return !image.isNull() && image.format() == QImage::Format_RGB32;
+}
+
+bool Drawable(const QImage& image) {
+    return !image.isNull() && IsDrawableFormat(image.format());
 }
 
 // A half-open range [first, last) of offsets into a transfer rectangle along one axis. Offsets
@@ -161,14 +165,20 @@ void WriteRow(Pixel* row, const Pixel* sourceRow, int sourceWidth, const ColumnP
 
 }  // namespace
 
+bool IsDrawableFormat(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 QRect BitBlt(QImage& destination, int dx, int dy, int w, int h, const QImage& source, int sx,
              int sy, RasterOp op) {
     if (&destination == &source) {
-        // Sharing the pixels makes the first write detach the destination from them.
-        const QImage before = source;
+        // A copy of its own, so that the destination (perhaps a view of a window buffer) is
+        // never shared and keeps drawing into its own pixels.
+        const QImage before = source.copy();
         return BitBlt(destination, dx, dy, w, h, before, sx, sy, op);
     }
-    if (w <= 0 || h <= 0 || !Drawable(destination) || !Drawable(source)) {
+    if (w <= 0 || h <= 0 || !Drawable(destination) || !Readable(source)) {
         return {};
     }
     const Span columns =
@@ -194,11 +204,12 @@ QRect BitBlt(QImage& destination, int dx, int dy, int w, int h, const QImage& so
 QRect StretchBlt(QImage& destination, int dx, int dy, int dw, int dh, const QImage& source, int sx,
                  int sy, int sw, int sh, RasterOp op) {
     if (&destination == &source) {
-        // Sharing the pixels makes the first write detach the destination from them.
-        const QImage before = source;
+        // A copy of its own, so that the destination (perhaps a view of a window buffer) is
+        // never shared and keeps drawing into its own pixels.
+        const QImage before = source.copy();
         return StretchBlt(destination, dx, dy, dw, dh, before, sx, sy, sw, sh, op);
     }
-    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || !Drawable(destination) || !Drawable(source)) {
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || !Drawable(destination) || !Readable(source)) {
         return {};
     }
     const Span visibleColumns = Inside(dx, dw, destination.width());

@@ -5,18 +5,24 @@
 #include <QRgb>
 
 // The raster layer: block transfers between 32-bit RGB images (QImage::Format_RGB32), the only
-// pixel format the game draws in. Images are converted to it once, when they are loaded.
+// pixel format the game's art is in. Images are converted to it once, when they are loaded.
+// A destination may also be a window system's buffer in one of the other 0xAARRGGBB layouts
+// (ARGB32, ARGB32_Premultiplied): the art's pixels all carry an alpha of 0xFF, so what it puts
+// down there is opaque colour, the same bytes in every one of these formats.
 //
 // Common rules of every transfer:
 // - A raster operation combines whole 32-bit pixels.
 // - Destination pixels outside the destination image are skipped.
 // - A destination pixel whose source pixel lies outside the source image keeps its value.
-// - Zero or negative sizes, a null image (missing art) or an image in any other format on
-//   either side draw nothing.
+// - Zero or negative sizes, a null image (missing art), a source in any format but RGB32 or a
+//   destination in a format that IsDrawableFormat refuses draw nothing.
 // - Source and destination may be the same image; the transfer then reads the pixels as they
 //   were before it started.
 // - The result is the destination rectangle that the transfer may have changed, clipped to the
 //   destination image; it is empty when nothing was drawn.
+
+// Whether the layer draws into images of this format.
+bool IsDrawableFormat(QImage::Format format);
 
 enum class RasterOp {
     Copy,  // destination = source

@@ -91,8 +91,10 @@ CSpriteSet::~CSpriteSet() {
 
 void CSpriteSet::DrawShip(const CShip& ship, const QImage& background, const ClientExtent& client,
                           CSurface& target) const {
-    QImage tile(kTileWidth, kTileHeight, QImage::Format_RGB32);
-    tile.fill(kBlack);
+    if (tile.isNull()) {
+        tile = QImage(kTileWidth, kTileHeight, QImage::Format_RGB32);
+        tile.fill(kBlack);
+    }
     for (const WorldPoint& shot : ship.shots) {
         if (!IsInFlight(shot)) {
             continue;

@@ -42,6 +42,11 @@ public:
     QImage shipMask;
     QImage shotImage;
     QImage shotMask;
+
+private:
+    // Where the tiles are composed: scratch space kept from one tick to the next, so that a
+    // tick allocates nothing. Every composition writes all of the tile it shows.
+    mutable QImage tile;
 };
 
 // Restores the background over the tile of a shot at world point (sx, sy): the patch for a

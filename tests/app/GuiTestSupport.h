@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -161,6 +162,14 @@ inline bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
         frame.resize(frame.size() + (client - now));
         return now == client;
     });
+}
+
+// What the window shows in its client area, in device pixels: the window grabbed from its screen
+// (on the offscreen platform, its buffer as last shown), cut to the client area.
+inline QImage ShownClient(CArenaFrame& frame) {
+    const QImage window =
+        frame.screen()->grabWindow(frame.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    return window.copy(CanvasOf(frame).ClientDeviceRect());
 }
 
 inline QAction* MenuAction(CArenaFrame& frame, const char* text) {

@@ -149,7 +149,7 @@ TEST_F(MenuCommandsTest, NewGameResetsAndRepaintsAtOnceThenRunsTheSetupDialog) {
         EXPECT_EQ(dialog.windowTitle(), "Nova hra");
         EXPECT_FALSE(frame->TickRunning());
         EXPECT_TRUE(SameRound(frame->Battle(), expectedRound));
-        EXPECT_TRUE(SamePixels(frame->Surface().Image(), expected.Image()));
+        EXPECT_TRUE(SamePixels(ShownClient(*frame), expected.Image()));
         return ClickOk(dialog);
     });
     MenuAction(*frame, "Nova")->trigger();

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
 
+#include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
 #include "app/SettingsStore.h"
 #include "battle/BattleRound.h"
@@ -114,10 +116,17 @@ TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
     const GameArt art;
     CSurface fresh(frame.Extent().Width(), frame.Extent().Height());
     PaintScene(round, art.View(), frame.Extent(), fresh);
-    EXPECT_EQ(frame.Surface().Width(), frame.Extent().Width());
-    EXPECT_EQ(frame.Surface().Height(), frame.Extent().Height());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const QRect client = qobject_cast<CArenaCanvas*>(frame.centralWidget())->ClientDeviceRect();
+    const QImage shown = frame.screen()
+                             ->grabWindow(frame.winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .copy(client);
+    EXPECT_EQ(shown.width(), frame.Extent().Width());
+    EXPECT_EQ(shown.height(), frame.Extent().Height());
     EXPECT_GT(frame.Extent().Width(), 700);
-    EXPECT_TRUE(frame.Surface().Image() == fresh.Image());
+    EXPECT_TRUE(shown == fresh.Image());
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#include "app/DevicePixels.h"
+
+#include <algorithm>
+#include <cmath>
+
+int DevicePixelEdge(int logical, double ratio) {
+    return static_cast<int>(std::ceil(logical * ratio - 0.5));
+}
+
+QRect DeviceRectOf(const QRect& logical, double ratio) {
+    const int left = DevicePixelEdge(logical.left(), ratio);
+    const int top = DevicePixelEdge(logical.top(), ratio);
+    const int right = DevicePixelEdge(logical.left() + std::max(logical.width(), 0), ratio);
+    const int bottom = DevicePixelEdge(logical.top() + std::max(logical.height(), 0), ratio);
+    return {left, top, right - left, bottom - top};
+}
+
+QRect LogicalCover(const QRect& device, double ratio) {
+    if (device.isEmpty() || ratio <= 0) {
+        return {};
+    }
+    int left = static_cast<int>(std::floor(device.left() / ratio));
+    int top = static_cast<int>(std::floor(device.top() / ratio));
+    int right = static_cast<int>(std::ceil((device.left() + device.width()) / ratio));
+    int bottom = static_cast<int>(std::ceil((device.top() + device.height()) / ratio));
+    // At a fractional ratio the platform rounds the logical edges back to device pixels its own
+    // way; one logical pixel more on each side holds whatever that rounding takes away.
+    if (ratio != std::floor(ratio)) {
+        --left;
+        --top;
+        ++right;
+        ++bottom;
+    }
+    return {left, top, right - left, bottom - top};
+}

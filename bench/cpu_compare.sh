@@ -1,0 +1,209 @@
+#!/usr/bin/env bash
+# What a stretch of play costs the machine, side by side in one run on a real X server with a
+# window manager (Xvfb and openbox), all at the same window size (KSpaceDuel's default, 702 x 476
+# inside the frame):
+#   - floor: bench/floor_window, which only writes and flushes a busy tick's rectangles
+#   - game: Skirmora, computer against computer
+#   - KSpaceDuel (KDE's space duel, Debian package kspaceduel), computer against computer, when
+#     it is installed; otherwise its ratio is skipped
+# Each runs on its own for the same time; its CPU time is the process's, summed over all its
+# threads from /proc/PID/task/*/schedstat. The targets: the game costs at most 1.2 times the
+# floor and at most 0.8 times KSpaceDuel.
+#
+#   bash bench/cpu_compare.sh
+#
+# Environment:
+#   SECONDS_EACH   measured seconds for each program (default 30)
+#   DISPLAY_NUMBER the Xvfb display to start (default 97); it must be free
+#   BUILD_DIR      build directory with the release build (default build/release, built here)
+#   JOBS           parallel build jobs (default 2)
+#   SCREENSHOT_DIR where to leave a screenshot of each program taken while it is measured
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${SECONDS_EACH:-30}"
+display=":${DISPLAY_NUMBER:-97}"
+width=702
+height=476
+settle=3
+
+for tool in Xvfb openbox xdotool pgrep; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "cpu_compare: $tool is missing (Debian packages xvfb, openbox, xdotool)" >&2
+        exit 1
+    fi
+done
+
+if [[ -n "${BUILD_DIR:-}" ]]; then
+    build="$BUILD_DIR"
+else
+    build="$root/build/release"
+    (cd "$root" && cmake --preset release >/dev/null &&
+        cmake --build --preset release --parallel "${JOBS:-2}" --target skirmora floor_window)
+fi
+game="$build/app/skirmora"
+kspaceduel="$(command -v kspaceduel || command -v /usr/games/kspaceduel || true)"
+if ! command -v dbus-run-session >/dev/null; then
+    kspaceduel=""
+fi
+floor="$build/bench/floor_window"
+
+scratch="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+openbox >"$scratch/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+# The CPU time of a process so far, in nanoseconds, over the threads it has now.
+cpu_ns() {
+    local total=0 run
+    for stat in /proc/"$1"/task/*/schedstat; do
+        read -r run _ <"$stat" || continue
+        total=$((total + run))
+    done
+    echo "$total"
+}
+
+# The first top-level window of a process whose name matches, waited for.
+window_of() {
+    local pid="$1" name="$2" id
+    for _ in $(seq 100); do
+        id="$(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1)"
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Measures the running process for the set time after it has settled; prints milliseconds.
+# With a third argument, that key is pressed once a second meanwhile.
+measure() {
+    local pid="$1" name="$2" key="${3:-}" before after
+    sleep "$settle"
+    before="$(cpu_ns "$pid")"
+    if [[ -n "$key" ]]; then
+        for _ in $(seq "$seconds"); do
+            xdotool key "$key"
+            sleep 1
+        done
+    else
+        sleep "$seconds"
+    fi
+    after="$(cpu_ns "$pid")"
+    if [[ -n "${SCREENSHOT_DIR:-}" ]] && command -v import >/dev/null; then
+        import -window root "$SCREENSHOT_DIR/cpu_compare-$name.png" 2>/dev/null || true
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo $(((after - before) / 1000000))
+}
+
+run_floor() {
+    "$floor" --size "${width}x${height}" >"$scratch/floor.log" 2>&1 &
+    local pid=$!
+    pids+=("$pid")
+    window_of "$pid" floor_window >/dev/null
+    measure "$pid" floor
+}
+
+run_game() {
+    local home="$scratch/game-config"
+    mkdir -p "$home/Brontel"
+    printf '[Hra]\nPL1=1\nPL2=1\n' >"$home/Brontel/skirmora.conf"
+    XDG_CONFIG_HOME="$home" "$game" >"$scratch/game.log" 2>&1 &
+    local pid=$!
+    pids+=("$pid")
+    # The setup dialog comes up first, with the focus; OK keeps both sides computer-driven.
+    # Keys go through XTEST, as a person's would: Qt ignores keys sent to a window directly.
+    local dialog
+    dialog="$(window_of "$pid" '^Nova hra$')"
+    for _ in $(seq 20); do
+        sleep 0.5
+        xdotool windowfocus "$dialog" 2>/dev/null || true
+        xdotool key Return
+        sleep 0.5
+        xdotool search --onlyvisible --pid "$pid" --name '^Nova hra$' >/dev/null 2>&1 || break
+    done
+    local main
+    main="$(window_of "$pid" '^Skirmora$')"
+    xdotool windowsize "$main" "$width" "$height"
+    measure "$pid" skirmora
+}
+
+run_kspaceduel() {
+    local home="$scratch/kspaceduel-home"
+    mkdir -p "$home/.config"
+    printf '[Game]\nplayer0IsAi=true\nplayer1IsAi=true\n' >"$home/.config/kspaceduelrc"
+    # A KDE program wants a session bus; it gets one of its own, which is not measured.
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" dbus-run-session -- "$kspaceduel" \
+        >"$scratch/kspaceduel.log" 2>&1 &
+    local session=$! pid=""
+    pids+=("$session")
+    for _ in $(seq 100); do
+        pid="$(pgrep -P "$session" -x kspaceduel || true)"
+        [[ -n "$pid" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$pid" ]] || { echo 0; return; }
+    local main
+    main="$(window_of "$pid" 'KSpaceDuel')"
+    sleep 1
+    xdotool windowsize "$main" "$width" "$height"
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    # A round ends when a ship is destroyed, and the next one waits for the space bar: it is
+    # pressed once a second, so that KSpaceDuel, too, plays the whole time.
+    measure "$pid" kspaceduel space
+}
+
+verdict() {
+    # ratio, limit: met when ratio <= limit
+    awk -v r="$1" -v l="$2" 'BEGIN { print (r != "inf" && r <= l) ? "met" : "NOT MET" }'
+}
+
+echo "CPU time over ${seconds} s at ${width}x${height}, Xvfb with openbox on $display"
+floor_ms="$(run_floor)"
+printf '  %-40s %6d ms\n' "floor (backing store, tiles only)" "$floor_ms"
+game_ms="$(run_game)"
+printf '  %-40s %6d ms\n' "Skirmora, computer against computer" "$game_ms"
+if [[ -n "$kspaceduel" ]]; then
+    ksd_ms="$(run_kspaceduel)"
+    printf '  %-40s %6d ms\n' "KSpaceDuel, computer against computer" "$ksd_ms"
+else
+    ksd_ms=""
+    echo "  KSpaceDuel is not installed (Debian package kspaceduel): its ratio is skipped"
+fi
+
+# A program that used next to no CPU did not play: its figure proves nothing.
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (a > 5 && b > 5) printf "%.2f", a / b; else print "inf" }'
+}
+floor_ratio="$(ratio "$game_ms" "$floor_ms")"
+printf 'game / floor:      %s (target at most 1.2): %s\n' "$floor_ratio" \
+    "$(verdict "$floor_ratio" 1.2)"
+if [[ -n "$ksd_ms" ]]; then
+    ksd_ratio="$(ratio "$game_ms" "$ksd_ms")"
+    printf 'game / KSpaceDuel: %s (target at most 0.8): %s\n' "$ksd_ratio" \
+        "$(verdict "$ksd_ratio" 0.8)"
+fi

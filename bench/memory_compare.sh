@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Peak resident memory while playing at a large client size, side by side in one run: this
+# tree's frame_cadence against another build's (an older commit's, say), each playing the same
+# time at the same size on the offscreen platform. The target: this tree's peak is lower by at
+# least one full picture of the client area (width x height x 4 bytes).
+#
+#   OTHER_FRAME_CADENCE=/path/to/old/build/bench/frame_cadence bash bench/memory_compare.sh
+#
+# Environment:
+#   OTHER_FRAME_CADENCE  the other build's frame_cadence (required)
+#   CLIENT               client size (default 3840x2160)
+#   SECONDS_EACH         seconds of play each (default 10)
+#   BUILD_DIR            this tree's release build (default build/release, built here)
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+client="${CLIENT:-3840x2160}"
+seconds="${SECONDS_EACH:-10}"
+other="${OTHER_FRAME_CADENCE:?set OTHER_FRAME_CADENCE to the other build\'s frame_cadence}"
+if [[ -n "${BUILD_DIR:-}" ]]; then
+    build="$BUILD_DIR"
+else
+    build="$root/build/release"
+    (cd "$root" && cmake --preset release >/dev/null &&
+        cmake --build --preset release --parallel "${JOBS:-2}" --target frame_cadence)
+fi
+export QT_QPA_PLATFORM=offscreen
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+# The peak resident memory in kB that frame_cadence reports (in MiB).
+peak_kb() {
+    "$1" --seconds "$seconds" --client "$client" | tee /dev/stderr |
+        awk '/peak resident/ { print int($(NF - 1) * 1024); exit }'
+}
+
+echo "Peak resident memory, client $client, $seconds s of play each" >&2
+this_kb="$(peak_kb "$build/bench/frame_cadence")"
+other_kb="$(peak_kb "$other")"
+picture_kb="$(awk -v s="$client" 'BEGIN { split(s, d, "x"); print d[1] * d[2] * 4 / 1024 }')"
+saved_kb=$((other_kb - this_kb))
+printf 'this tree: %d kB, other build: %d kB, saved %d kB; one picture is %d kB: %s\n' \
+    "$this_kb" "$other_kb" "$saved_kb" "$picture_kb" \
+    "$( ((saved_kb >= picture_kb)) && echo met || echo "NOT MET")"
