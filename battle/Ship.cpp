@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "battle/Ship.h"
 
 #include <cstdlib>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the JSON report of a Google Benchmark program (--benchmark_out=FILE
 // --benchmark_out_format=json) and prints, for each performance target given on the command
 // line, the measured figure and whether it is met. Each figure comes from the median of the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a stretch of play costs the machine, side by side in one run on a real X server with a
 # window manager (Xvfb and openbox), all at the same window size (KSpaceDuel's default, 702 x 476
 # inside the frame):

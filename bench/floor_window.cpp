@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The platform's floor for a window like the game's: a plain QWindow that writes a busy tick's
 // rectangles (two ship-sized, eight shot-sized, moving as the game's do) straight into its own
 // QBackingStore every 30 ms and flushes just those. It draws no scene and runs no model; what it

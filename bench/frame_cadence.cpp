@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cadence of the real main window: the game started as the program starts it, on the
 // offscreen platform, with both sides driven by the computer and the client area at full HD,
 // left to play for ten seconds. At one tick every 30 ms that is 333 ticks; a late tick shows

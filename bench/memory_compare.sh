@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Peak resident memory while playing at a large client size, side by side in one run: this
 # tree's frame_cadence against another build's (an older commit's, say), each playing the same
 # time at the same size on the offscreen platform. The target: this tree's peak is lower by at

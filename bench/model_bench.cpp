@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The battle model alone: one tick is Advance and Resolve, as the window's tick runs them,
 // with both sides driven by the computer so that targets are picked and shots fired and spent
 // all through the run. The figure is ticks per second on one core.

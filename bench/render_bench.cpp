@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of drawing with the game's own art: one full paint and one tick of the render
 // library, at the world's own size, full HD and 4K. A full paint touches every pixel of the
 // picture once, so a memset of the same bytes into the same surface is the floor it is

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the release preset's benchmarks and runs them all, printing their figures and, for
 # each performance target, the measured value and whether it is met.
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up time: from the moment a process is started to the first paint of the setup dialog,
 // the first thing the player sees. The program starts itself again and again; each child
 // builds the application exactly as the game's main does and watches, through an event filter

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Heap allocations per tick. A tick runs every 30 ms for as long as the game runs, so once
 // warmed up it should allocate nothing of its own (each side composes its sprites in a tile it
 // keeps); what remains is Qt's, for the region of the rectangles the tick shows. This program counts every allocation made on the main thread while a tick runs, through

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One tick of the real main window on the offscreen platform, at full HD and 4K: the timer
 // event it handles, which runs the model, draws both ships' tiles and all ten shots straight
 // into the window's buffer, erases the shot that hit, blanks the bars and flushes the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulator's input script reader, against a second reading written straight from the
 // script's grammar: both must accept the same scripts, find the same events in them, and reject
 // the others at the same line.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one fuzzer for SECONDS seconds from the seed SEED (0: a random one) over a scratch copy of
 # its corpus, so that what it learns never lands in the source tree. A crash or a broken
 # property fails the run and leaves the input under ARTIFACTS. OPTIONS adds libFuzzer flags of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole settings file, as the game meets it: the input is the file in a configuration home of
 // the fuzzer's own; the game's start-up reads "pozice", "PL1" and "PL2", its end writes them
 // back, and what is read afterwards must be exactly what was written.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "pozice" reader and writer. The input is read as a stored text; its first bytes also make
 // a rectangle to format and read back.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the Debian changelog of the package from the project's CHANGELOG.md: one entry per
 # "## VERSION - YYYY-MM-DD" heading, its "- " items as "  * " items. A native package's
 # changelog is the Debian one, so it must read as debian/changelog does.

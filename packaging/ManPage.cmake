@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the manual page from its template, with the CONTROLS section made from the README's
 # controls table (the "| who | control | what it does |" table under "## How to play") and the
 # paragraph that follows it, and the date of the newest release in CHANGELOG.md.

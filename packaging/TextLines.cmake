@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reading a text file as a CMake list of its lines, for the scripts that make documents from
 # the project's Markdown files. The characters that a list treats specially (";", "[" and "]")
 # are stood in for while the text is a list; text_from_lines() puts them back.

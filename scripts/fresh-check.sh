@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the README's two commands the way a new user meets them: on a fresh minimal system of
 # a Debian release, made with debootstrap, with a clone of this repository. It runs the test
 # command exactly as the README writes it, then the play command until the setup dialog

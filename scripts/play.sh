@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building and running the game needs and is missing, builds the game alone (no
 # tests, no benchmarks) and starts it.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Skirmora and runs every test: first the release build, then
 # the same suites under the address and undefined-behaviour sanitizers, then a short run of each
 # fuzzer (clang's libFuzzer).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window shows at a device pixel ratio, set for the whole process through
 // QT_SCALE_FACTOR (CTest runs this program once for each ratio), against the simulator's picture
 // of the same battle at the same client size in device pixels.

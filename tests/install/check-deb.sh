@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package and checks it: its fields, its contents (the installed files under
 # /usr and nothing else: no simulator, no build tools), dependencies from the libraries, a
 # stripped game that its desktop entry starts, a changelog with the releases of CHANGELOG.md,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that the program a desktop entry's Exec names is found the way a desktop session
 # finds it: by its full path, or else on the PATH that systemd gives user sessions, which is
 # the narrowest default a desktop starts programs with (it lacks /usr/games). ROOT is where

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks what lands there: exactly the expected
 # files, a valid desktop entry that starts the installed game, valid AppStream metainfo, and
 # square icons of their folders' sizes.

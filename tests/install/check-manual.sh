@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the manual page: man renders it at 80 columns without a warning, and it lists every
 # control of the README's controls table, each with its effect.
 # Usage: check-manual.sh MANUAL_PAGE README

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that the AppStream metainfo lists the releases of CHANGELOG.md, with the same versions
 # and dates in the same order, and that the newest of them is the version being built.
 # Usage: check-releases.sh CHANGELOG METAINFO PROJECT_VERSION

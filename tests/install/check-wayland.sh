@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Skirmora developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the game natively on Wayland, under a headless weston of its own, and checks that its
 # setup dialog maps, that SIGTERM then ends it with status 0, and that it wrote its settings,
 # the stored window size among them: a Wayland compositor places windows itself, but the size

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real game on an X server without a window manager, as a kiosk, a game launcher or a test
 // rig runs it: no one but the game hands the keyboard to its windows. Needs Xvfb and xdotool.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole game as a process: ended by the signals a session or a terminal sends, started on
 // damaged settings, and run twice at once. Each game is ended by SIGTERM, so every case also
 // shows that the game started and reached its event loop.

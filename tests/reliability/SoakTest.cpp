@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long play: both sides computer-driven at 1920 x 1080, the picture drawn as the window draws
 // it, with the model's invariants and the bar strip's pixels checked after every tick and the
 // live heap compared between the first minute of play and the end. The number of ticks comes

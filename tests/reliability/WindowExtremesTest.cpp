@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Extreme client areas: empty, one pixel, and wider than any 32-bit product of a width and a
 // world coordinate allows; and the real main window through thousands of resizes.
 

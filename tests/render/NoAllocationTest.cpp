@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing runs on every tick, so a warmed-up stretch and the damage record must not allocate.
 // This program counts every allocation through its own global operator new.
 

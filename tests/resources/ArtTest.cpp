@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The committed bitmaps and icons, read with the tests' own decoder (written from the file
 // formats alone, sharing no code with the generator), repainted by skirmora-artgen and loaded
 // through the Qt resource system.

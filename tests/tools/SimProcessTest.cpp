@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the skirmora-sim executable as a process, the way scripts and tools use it.
 
 #include <gtest/gtest.h>

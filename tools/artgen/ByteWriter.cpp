@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/artgen/ByteWriter.h"
 
 void CByteWriter::U16(std::uint16_t value) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // skirmora-artgen: writes every bitmap and icon of the game from its editable sources.
 //
 //   skirmora-artgen <output-dir> <art-source-dir>

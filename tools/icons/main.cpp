@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // skirmora-icons ICON OUTDIR SIZE...: writes the icon as OUTDIR/SIZExSIZE.png for each size,
 // enlarged or reduced pixel for pixel, without smoothing, so the pixel art stays crisp in the
 // desktop's menus. The icon's transparency is kept.
