@@ -7,6 +7,7 @@
 #include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
@@ -45,8 +46,17 @@ ClientExtent CArenaCanvas::Extent() const {
     return ClientOfSize(std::max(client.width(), 0), std::max(client.height(), 0));
 }
 
+void CArenaCanvas::RefreshTickGeometry() {
+    tickRatio_ = PixelRatio();
+    tickDeviceRect_ = ClientDeviceRect();
+    tickGeometryStale_ = false;
+}
+
 bool CArenaCanvas::ViewBuffer(QImage& buffer) {
-    tickClient_ = ClientDeviceRect() & buffer.rect();
+    if (tickGeometryStale_) {
+        RefreshTickGeometry();
+    }
+    tickClient_ = tickDeviceRect_ & buffer.rect();
     if (tickClient_.isEmpty()) {
         surface_.View(nullptr, 0, 0, 0, buffer.format());
         return false;
@@ -91,7 +101,7 @@ void CArenaCanvas::EndTick() {
     tickOpen_ = false;
     QBackingStore* const store = backingStore();
     store->endPaint();
-    const double ratio = PixelRatio();
+    const double ratio = tickRatio_;
     QRegion drawn;
     for (const QRect& area : surface_.Damage()) {
         drawn += LogicalCover(area.translated(tickClient_.topLeft()), ratio);
@@ -149,6 +159,8 @@ void CArenaCanvas::PaintThroughPainter() {
 }
 
 void CArenaCanvas::paintEvent(QPaintEvent* event) {
+    // A full paint follows every change the window system knows of; it takes the geometry anew.
+    tickGeometryStale_ = true;
     PaintEdge();
     QFrame::paintEvent(event);
     // The paint handler draws the whole client area, whatever part was invalid. In the window's
@@ -168,17 +180,36 @@ void CArenaCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void CArenaCanvas::resizeEvent(QResizeEvent* event) {
+    tickGeometryStale_ = true;
     QFrame::resizeEvent(event);
     emit clientResized();
 }
 
+// The menu bar's height places the canvas in the window.
+void CArenaCanvas::moveEvent(QMoveEvent* event) {
+    tickGeometryStale_ = true;
+    QFrame::moveEvent(event);
+}
+
+// A change of style or font can change the edge's width, and so the client area.
+void CArenaCanvas::changeEvent(QEvent* event) {
+    tickGeometryStale_ = true;
+    QFrame::changeEvent(event);
+}
+
 void CArenaCanvas::showEvent(QShowEvent* event) {
+    tickGeometryStale_ = true;
     QFrame::showEvent(event);
     // Moving to a screen of another density changes the device pixels behind the same size.
     if (QWindow* window = this->window()->windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, &CArenaCanvas::clientResized,
+        connect(window, &QWindow::screenChanged, this, &CArenaCanvas::OnScreenChanged,
                 Qt::UniqueConnection);
     }
+}
+
+void CArenaCanvas::OnScreenChanged() {
+    tickGeometryStale_ = true;
+    emit clientResized();
 }
 
 // While a button is held, Qt delivers the pointer's moves here from anywhere: over the edge, the

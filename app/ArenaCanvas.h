@@ -56,6 +56,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,10 +69,18 @@ private:
     void PaintIntoBuffer(QImage& buffer);
     void PaintThroughPainter();
     bool ViewBuffer(QImage& buffer);
+    void RefreshTickGeometry();
+    void OnScreenChanged();
 
     CBattleRound& round_;
     CSurface& surface_;
     std::function<void()> paintScene_;
     bool tickOpen_ = false;
     QRect tickClient_;  // the client's device pixels in the buffer the open tick draws into
+    // The pixel ratio and the client's device pixels as a tick uses them: asking the widget and
+    // its screen every 30 ms costs more than the tick's own arithmetic, and they change only
+    // with the geometry, the style or the screen, each of which marks them stale.
+    bool tickGeometryStale_ = true;
+    double tickRatio_ = 1;
+    QRect tickDeviceRect_;
 };
