@@ -48,6 +48,18 @@ protected:
             std::tuple(400, 150, kAside.x, kAside.y);
     }
 
+    // A key pressed on a fresh round, with the right ship placed and aimed aside, leaves its
+    // target at `target` with `shots` shots in flight.
+    void ExpectKeyEffect(Qt::Key key, Qt::KeyboardModifiers modifiers, WorldPoint target,
+                         int shots) {
+        frame->Battle().NewRound();
+        Ticks(5);
+        PlaceRightShip();
+        QTest::keyClick(frame->windowHandle(), key, modifiers);  // to the focus widget
+        EXPECT_EQ(Target(Right()), target) << "key " << key << ", " << modifiers;
+        EXPECT_EQ(ShotsInFlight(Right()), shots) << "key " << key << ", " << modifiers;
+    }
+
     static constexpr WorldPoint kAside{345, 99};
 };
 
@@ -129,12 +141,7 @@ TEST_F(ControlsTest, KeysSetTheRightShipsTargetByTheKeyTable) {
         {Qt::Key_1, kNo, {345, 99}},         {Qt::Key_A, kNo, {345, 99}},
     };
     for (const auto& c : cases) {
-        frame->Battle().NewRound();
-        Ticks(5);
-        PlaceRightShip();
-        QTest::keyClick(frame->windowHandle(), c.key, c.modifiers);  // to the focus widget
-        EXPECT_EQ(Target(Right()), c.target) << "key " << c.key << ", " << c.modifiers;
-        EXPECT_EQ(ShotsInFlight(Right()), c.key == Qt::Key_Space ? 1 : 0) << "key " << c.key;
+        ExpectKeyEffect(c.key, c.modifiers, c.target, c.key == Qt::Key_Space ? 1 : 0);
     }
 }
 
@@ -157,12 +164,7 @@ TEST_F(ControlsTest, KeysWithAltHeldDoNothingWhileCtrlAndShiftChangeNothing) {
         {Qt::Key_9, kCtrl | kPad, {560, 36}, 0},
     };
     for (const auto& c : cases) {
-        frame->Battle().NewRound();
-        Ticks(5);
-        PlaceRightShip();
-        QTest::keyClick(frame->windowHandle(), c.key, c.modifiers);  // to the focus widget
-        EXPECT_EQ(Target(Right()), c.target) << "key " << c.key << ", " << c.modifiers;
-        EXPECT_EQ(ShotsInFlight(Right()), c.shots) << "key " << c.key << ", " << c.modifiers;
+        ExpectKeyEffect(c.key, c.modifiers, c.target, c.shots);
     }
 }
 
