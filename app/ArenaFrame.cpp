@@ -6,10 +6,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimerEvent>
 #include <algorithm>
 #include <cstdint>
@@ -18,7 +16,7 @@
 #include "app/ArenaCanvas.h"
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
-#include "dialogs/Centring.h"
+#include "desktop/ScreenGeometry.h"
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
 #include "render/ImageLoader.h"
@@ -31,20 +29,6 @@ constexpr int kTickMilliseconds = 30;
 
 constexpr char kWindowTitle[] = "Skirmora";
 
-WindowRect FromQRect(const QRect& rect) {
-    const ScreenRect screen = ToScreenRect(rect);
-    return {screen.left, screen.top, screen.right, screen.bottom};
-}
-
-// The largest width and the largest height among the screens: no window needs to be larger.
-QSize LargestScreenSize() {
-    QSize largest;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        largest = largest.expandedTo(screen->geometry().size());
-    }
-    return largest;
-}
-
 // The main window opens centred on the primary screen's work area.
 ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
     const ScreenRect workArea = PrimaryWorkArea();
@@ -56,7 +40,7 @@ ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
 CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebelSpriteIds) {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
-    const WindowRect stored = WindowRectFromSetting(storedText.toStdString());
+    const ScreenRect stored = WindowRectFromSetting(storedText.toStdString());
     battle.NewRound();
     CreateWindowAt(stored);
     clientExtent = canvas->Extent();
@@ -85,15 +69,15 @@ CArenaFrame::~CArenaFrame() {
                     battle.leftShip.computer ? kComputerDriven : kPersonDriven);
 }
 
-void CArenaFrame::CreateWindowAt(const WindowRect& stored) {
+void CArenaFrame::CreateWindowAt(const ScreenRect& stored) {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     canvas = new CArenaCanvas(
         battle, surface, [this] { DrawScene(); }, this);
     setCentralWidget(canvas);
     connect(canvas, &CArenaCanvas::clientResized, this, &CArenaFrame::OnClientResized);
 
-    const QSize largest = LargestScreenSize();
-    outerSize = OuterSizeFromStored(stored, largest.width(), largest.height());
+    const OuterSize largest = LargestScreenSize();
+    outerSize = OuterSizeFromStored(stored, largest.width, largest.height);
     // Until the window manager reports the frame around the window, the whole outer size goes
     // to the window itself; ApplyOuterSize corrects it once the frame is known.
     resize(outerSize.width, outerSize.height);
@@ -199,7 +183,7 @@ void CArenaFrame::OnClientResized() {
     clientExtent = canvas->Extent();
 }
 
-WindowRect CArenaFrame::RestoredFrameRect() const {
+ScreenRect CArenaFrame::RestoredFrameRect() const {
     // The restored geometry excludes the frame; the frame is the same around either state.
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
@@ -208,11 +192,11 @@ WindowRect CArenaFrame::RestoredFrameRect() const {
         // Until the frame has been taken into account the window's own size stands for the
         // outer size, so adding a frame the platform already reports would grow the window a
         // little with every run that ends before the window was shown.
-        return FromQRect(restored);
+        return ToScreenRect(restored);
     }
-    return FromQRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
-                                       frame.right() - inner.right(),
-                                       frame.bottom() - inner.bottom()));
+    return ToScreenRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
+                                          frame.right() - inner.right(),
+                                          frame.bottom() - inner.bottom()));
 }
 
 void CArenaFrame::closeEvent(QCloseEvent* event) {

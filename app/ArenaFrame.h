@@ -47,7 +47,7 @@ public:
 
     CBattleRound& Battle() { return battle; }
     const ClientExtent& Extent() const { return clientExtent; }
-    const WindowRect& NormalRect() const { return normalRect; }
+    const ScreenRect& NormalRect() const { return normalRect; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -60,12 +60,12 @@ private:
     void BattleTick();
     void OnClientResized();
     void DrawScene();
-    void CreateWindowAt(const WindowRect& stored);
+    void CreateWindowAt(const ScreenRect& stored);
     void ApplyOuterSize();
     void AttachMenu();
     void OnCommand(int command);
     SceneArt Art() const;
-    WindowRect RestoredFrameRect() const;
+    ScreenRect RestoredFrameRect() const;
 
     CBattleRound battle;
     CSpriteSet leftSprites;
@@ -74,7 +74,7 @@ private:
     CEnergyBars bars;
     QImage background;
     ClientExtent clientExtent;
-    WindowRect normalRect = kDefaultWindowRect;
+    ScreenRect normalRect = kDefaultWindowRect;
     // The client area's pixels in the window's own buffer while a tick or a paint draws.
     CSurface surface;
     CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget

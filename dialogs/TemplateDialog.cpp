@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "desktop/ScreenGeometry.h"
 #include "dialogs/GroupFrame.h"
 #include "render/ImageLoader.h"
 #include "resources/PictureSizes.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "dialogs/Centring.h"
+#include "desktop/ScreenRect.h"
 #include "dialogs/DialogUnits.h"
 #include "resources/DialogTemplates.h"
 

@@ -34,7 +34,7 @@ TEST(ApplicationKey, IsTheExecutablesFileNameWithoutItsLastExtension) {
 TEST(WindowRectText, ReadsFieldsAtFixedOffsetsByTheAtoiRule) {
     const struct {
         std::string text;
-        WindowRect expected;
+        ScreenRect expected;
     } cases[] = {
         {"\t 12 \n034 \v\f\r5  078", {12, 34, 5, 78}},  // white space of every kind skipped
         {"12ab 3.75 -9-1 0x11", {12, 3, -9, 0}},        // digits end at another character
@@ -53,9 +53,9 @@ TEST(WindowRectText, ReadsFieldsAtFixedOffsetsByTheAtoiRule) {
     }
     // The end of the text, not the end of the memory behind it, ends the last field.
     EXPECT_EQ(ParseWindowRect(std::string_view("0100 0200 0300 0400").substr(0, 12)),
-              (WindowRect{100, 200, 3, 0}));
-    EXPECT_EQ(WindowRectFromSetting(""), (WindowRect{0, 0, 600, 400}));
-    EXPECT_EQ(WindowRectFromSetting(" "), (WindowRect{0, 0, 0, 0}));
+              (ScreenRect{100, 200, 3, 0}));
+    EXPECT_EQ(WindowRectFromSetting(""), (ScreenRect{0, 0, 600, 400}));
+    EXPECT_EQ(WindowRectFromSetting(" "), (ScreenRect{0, 0, 0, 0}));
 }
 
 class SettingsStoreTest : public ::testing::Test {
@@ -71,9 +71,9 @@ protected:
 
 TEST_F(SettingsStoreTest, WindowRectanglesGoThroughTheStoreAsTextAndComeBackByOffsets) {
     const struct {
-        WindowRect written;
+        ScreenRect written;
         const char* text;
-        WindowRect readBack;
+        ScreenRect readBack;
     } cases[] = {
         {{212, 169, 812, 569}, "0212 0169 0812 0569", {212, 169, 812, 569}},
         {{-8, -3, 592, 397}, "-008 -003 0592 0397", {-8, -3, 592, 397}},
