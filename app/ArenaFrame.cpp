@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QTimerEvent>
-#include <algorithm>
 #include <cstdint>
 #include <ctime>
 
@@ -30,9 +29,9 @@ constexpr int kTickMilliseconds = 30;
 constexpr char kWindowTitle[] = "Skirmora";
 
 // The main window opens centred on the primary screen's work area.
-ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
+ScreenPosition CentredOnPrimaryScreen(int width, int height) {
     const ScreenRect workArea = PrimaryWorkArea();
-    return CentreOver(size.width, size.height, workArea, workArea);
+    return CentreOver(width, height, workArea, workArea);
 }
 
 }  // namespace
@@ -77,12 +76,8 @@ void CArenaFrame::CreateWindowAt(const ScreenRect& stored) {
     connect(canvas, &CArenaCanvas::clientResized, this, &CArenaFrame::OnClientResized);
 
     const OuterSize largest = LargestScreenSize();
-    outerSize = OuterSizeFromStored(stored, largest.width, largest.height);
-    // Until the window manager reports the frame around the window, the whole outer size goes
-    // to the window itself; ApplyOuterSize corrects it once the frame is known.
-    resize(outerSize.width, outerSize.height);
-    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
-    move(position.x, position.y);
+    framePlacement.SizeAndPlaceBy(OuterSizeFromStored(stored, largest.width, largest.height),
+                                  CentredOnPrimaryScreen);
 }
 
 void CArenaFrame::AttachMenu() {
@@ -105,36 +100,21 @@ void CArenaFrame::OnCommand(int command) {
     }
 }
 
-void CArenaFrame::ApplyOuterSize() {
-    if (outerSizeSettled || !isVisible()) {
-        return;
-    }
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.isNull()) {
-        return;  // no frame reported (yet): the outer size is the window's own
-    }
-    outerSizeSettled = true;
-    resize(std::max(outerSize.width - frame.width(), 1),
-           std::max(outerSize.height - frame.height(), 1));
-    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
-    move(position.x, position.y);
-}
-
 void CArenaFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CArenaFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 // A platform that knows the frame as soon as the window exists sends no move or resize after
-// showing it; the outer size is applied here then.
+// showing it; the frame is taken into account here then.
 void CArenaFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CArenaFrame::StopTick() {
@@ -188,7 +168,7 @@ ScreenRect CArenaFrame::RestoredFrameRect() const {
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
     const QRect restored = normalGeometry().isValid() ? normalGeometry() : inner;
-    if (!outerSizeSettled) {
+    if (!framePlacement.FrameSettled()) {
         // Until the frame has been taken into account the window's own size stands for the
         // outer size, so adding a frame the platform already reports would grow the window a
         // little with every run that ends before the window was shown.

@@ -10,6 +10,7 @@
 #include "app/WindowPlacement.h"
 #include "app/WindowRectText.h"
 #include "battle/BattleRound.h"
+#include "desktop/FramePlacement.h"
 #include "dialogs/TickControl.h"
 #include "render/ClientExtent.h"
 #include "render/EnergyBars.h"
@@ -61,7 +62,6 @@ private:
     void OnClientResized();
     void DrawScene();
     void CreateWindowAt(const ScreenRect& stored);
-    void ApplyOuterSize();
     void AttachMenu();
     void OnCommand(int command);
     SceneArt Art() const;
@@ -78,7 +78,6 @@ private:
     // The client area's pixels in the window's own buffer while a tick or a paint draws.
     CSurface surface;
     CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget
-    // The outer size to give the window once the window manager has told its frame's size.
-    OuterSize outerSize;
-    bool outerSizeSettled = false;
+    // The stored outer size, given to the window once the window manager has told its frame.
+    CFramePlacement framePlacement{*this};
 };
