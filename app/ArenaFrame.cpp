@@ -6,19 +6,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimerEvent>
-#include <algorithm>
 #include <cstdint>
 #include <ctime>
 
 #include "app/ArenaCanvas.h"
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
-#include "dialogs/Centring.h"
+#include "desktop/ScreenGeometry.h"
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
 #include "render/ImageLoader.h"
@@ -31,24 +28,10 @@ constexpr int kTickMilliseconds = 30;
 
 constexpr char kWindowTitle[] = "Skirmora";
 
-WindowRect FromQRect(const QRect& rect) {
-    const ScreenRect screen = ToScreenRect(rect);
-    return {screen.left, screen.top, screen.right, screen.bottom};
-}
-
-// The largest width and the largest height among the screens: no window needs to be larger.
-QSize LargestScreenSize() {
-    QSize largest;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        largest = largest.expandedTo(screen->geometry().size());
-    }
-    return largest;
-}
-
 // The main window opens centred on the primary screen's work area.
-ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
+ScreenPosition CentredOnPrimaryScreen(int width, int height) {
     const ScreenRect workArea = PrimaryWorkArea();
-    return CentreOver(size.width, size.height, workArea, workArea);
+    return CentreOver(width, height, workArea, workArea);
 }
 
 }  // namespace
@@ -56,7 +39,7 @@ ScreenPosition CentredOnPrimaryScreen(const OuterSize& size) {
 CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebelSpriteIds) {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
-    const WindowRect stored = WindowRectFromSetting(storedText.toStdString());
+    const ScreenRect stored = WindowRectFromSetting(storedText.toStdString());
     battle.NewRound();
     CreateWindowAt(stored);
     clientExtent = canvas->Extent();
@@ -85,20 +68,16 @@ CArenaFrame::~CArenaFrame() {
                     battle.leftShip.computer ? kComputerDriven : kPersonDriven);
 }
 
-void CArenaFrame::CreateWindowAt(const WindowRect& stored) {
+void CArenaFrame::CreateWindowAt(const ScreenRect& stored) {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     canvas = new CArenaCanvas(
         battle, surface, [this] { DrawScene(); }, this);
     setCentralWidget(canvas);
     connect(canvas, &CArenaCanvas::clientResized, this, &CArenaFrame::OnClientResized);
 
-    const QSize largest = LargestScreenSize();
-    outerSize = OuterSizeFromStored(stored, largest.width(), largest.height());
-    // Until the window manager reports the frame around the window, the whole outer size goes
-    // to the window itself; ApplyOuterSize corrects it once the frame is known.
-    resize(outerSize.width, outerSize.height);
-    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
-    move(position.x, position.y);
+    const OuterSize largest = LargestScreenSize();
+    framePlacement.SizeAndPlaceBy(OuterSizeFromStored(stored, largest.width, largest.height),
+                                  CentredOnPrimaryScreen);
 }
 
 void CArenaFrame::AttachMenu() {
@@ -121,36 +100,21 @@ void CArenaFrame::OnCommand(int command) {
     }
 }
 
-void CArenaFrame::ApplyOuterSize() {
-    if (outerSizeSettled || !isVisible()) {
-        return;
-    }
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.isNull()) {
-        return;  // no frame reported (yet): the outer size is the window's own
-    }
-    outerSizeSettled = true;
-    resize(std::max(outerSize.width - frame.width(), 1),
-           std::max(outerSize.height - frame.height(), 1));
-    const ScreenPosition position = CentredOnPrimaryScreen(outerSize);
-    move(position.x, position.y);
-}
-
 void CArenaFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CArenaFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 // A platform that knows the frame as soon as the window exists sends no move or resize after
-// showing it; the outer size is applied here then.
+// showing it; the frame is taken into account here then.
 void CArenaFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    ApplyOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CArenaFrame::StopTick() {
@@ -199,20 +163,20 @@ void CArenaFrame::OnClientResized() {
     clientExtent = canvas->Extent();
 }
 
-WindowRect CArenaFrame::RestoredFrameRect() const {
+ScreenRect CArenaFrame::RestoredFrameRect() const {
     // The restored geometry excludes the frame; the frame is the same around either state.
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
     const QRect restored = normalGeometry().isValid() ? normalGeometry() : inner;
-    if (!outerSizeSettled) {
+    if (!framePlacement.FrameSettled()) {
         // Until the frame has been taken into account the window's own size stands for the
         // outer size, so adding a frame the platform already reports would grow the window a
         // little with every run that ends before the window was shown.
-        return FromQRect(restored);
+        return ToScreenRect(restored);
     }
-    return FromQRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
-                                       frame.right() - inner.right(),
-                                       frame.bottom() - inner.bottom()));
+    return ToScreenRect(restored.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
+                                          frame.right() - inner.right(),
+                                          frame.bottom() - inner.bottom()));
 }
 
 void CArenaFrame::closeEvent(QCloseEvent* event) {

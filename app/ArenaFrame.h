@@ -10,6 +10,7 @@
 #include "app/WindowPlacement.h"
 #include "app/WindowRectText.h"
 #include "battle/BattleRound.h"
+#include "desktop/FramePlacement.h"
 #include "dialogs/TickControl.h"
 #include "render/ClientExtent.h"
 #include "render/EnergyBars.h"
@@ -47,7 +48,7 @@ public:
 
     CBattleRound& Battle() { return battle; }
     const ClientExtent& Extent() const { return clientExtent; }
-    const WindowRect& NormalRect() const { return normalRect; }
+    const ScreenRect& NormalRect() const { return normalRect; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -60,12 +61,11 @@ private:
     void BattleTick();
     void OnClientResized();
     void DrawScene();
-    void CreateWindowAt(const WindowRect& stored);
-    void ApplyOuterSize();
+    void CreateWindowAt(const ScreenRect& stored);
     void AttachMenu();
     void OnCommand(int command);
     SceneArt Art() const;
-    WindowRect RestoredFrameRect() const;
+    ScreenRect RestoredFrameRect() const;
 
     CBattleRound battle;
     CSpriteSet leftSprites;
@@ -74,11 +74,10 @@ private:
     CEnergyBars bars;
     QImage background;
     ClientExtent clientExtent;
-    WindowRect normalRect = kDefaultWindowRect;
+    ScreenRect normalRect = kDefaultWindowRect;
     // The client area's pixels in the window's own buffer while a tick or a paint draws.
     CSurface surface;
     CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget
-    // The outer size to give the window once the window manager has told its frame's size.
-    OuterSize outerSize;
-    bool outerSizeSettled = false;
+    // The stored outer size, given to the window once the window manager has told its frame.
+    CFramePlacement framePlacement{*this};
 };

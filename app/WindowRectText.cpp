@@ -52,7 +52,7 @@ int LeadingDecimal(std::string_view text) {
 
 }  // namespace
 
-std::string FormatWindowRect(const WindowRect& rect) {
+std::string FormatWindowRect(const ScreenRect& rect) {
     // Four numbers of at most 11 characters ("-2147483648"), three blanks and the closing NUL.
     std::array<char, 4 * 11 + 3 + 1> buffer{};
     const int length = std::snprintf(buffer.data(), buffer.size(), "%04d %04d %04d %04d", rect.left,
@@ -60,7 +60,7 @@ std::string FormatWindowRect(const WindowRect& rect) {
     return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
 }
 
-WindowRect ParseWindowRect(std::string_view text) {
+ScreenRect ParseWindowRect(std::string_view text) {
     std::array<int, kFieldOffsets.size()> fields{};
     for (std::size_t i = 0; i < kFieldOffsets.size(); ++i) {
         if (kFieldOffsets[i] < text.size()) {
@@ -70,6 +70,6 @@ WindowRect ParseWindowRect(std::string_view text) {
     return {fields[0], fields[1], fields[2], fields[3]};
 }
 
-WindowRect WindowRectFromSetting(std::string_view text) {
+ScreenRect WindowRectFromSetting(std::string_view text) {
     return text.empty() ? kDefaultWindowRect : ParseWindowRect(text);
 }

@@ -4,7 +4,7 @@
 
 #include "dialogs/AboutDlg.h"
 
-#include "dialogs/Centring.h"
+#include "desktop/ScreenGeometry.h"
 
 CAboutDlg::CAboutDlg(QWidget* mainWindow) : CTemplateDialog(kAboutDialogTemplate, mainWindow) {
     if (mainWindow != nullptr) {

@@ -10,7 +10,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
+#include "desktop/ScreenGeometry.h"
 #include "dialogs/GroupFrame.h"
 #include "render/ImageLoader.h"
 #include "resources/PictureSizes.h"
@@ -168,40 +170,21 @@ void CTemplateDialog::showEvent(QShowEvent* event) {
         DoDataExchange(true);
     }
     QDialog::showEvent(event);
-    PlaceByOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CTemplateDialog::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    PlaceByOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CTemplateDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    PlaceByOuterSize();
+    framePlacement.FrameMayBeKnown();
 }
 
 void CTemplateDialog::PlaceBy(Placement newPlacement) {
-    placement = std::move(newPlacement);
-    placedByOuterSize = false;
-    const ScreenPosition position = placement(width(), height());
-    move(position.x, position.y);
-    PlaceByOuterSize();
-}
-
-// The frame is known only once the dialog is on the screen: some platforms tell it at once,
-// others with a later move or resize. The dialog is placed again then, once.
-void CTemplateDialog::PlaceByOuterSize() {
-    if (!placement || placedByOuterSize || !isVisible()) {
-        return;
-    }
-    const QSize outer = frameGeometry().size();
-    if (outer == size()) {
-        return;  // no frame reported (yet)
-    }
-    placedByOuterSize = true;
-    const ScreenPosition position = placement(outer.width(), outer.height());
-    move(position.x, position.y);
+    framePlacement.PlaceBy(std::move(newPlacement));
 }
 
 void CTemplateDialog::DoDataExchange(bool) {}

@@ -5,10 +5,9 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
-#include "dialogs/Centring.h"
+#include "desktop/FramePlacement.h"
 #include "dialogs/DialogUnits.h"
 #include "resources/DialogTemplates.h"
 
@@ -36,7 +35,7 @@ public:
     QRect ToPixels(int x, int y, int width, int height) const;
 
     // Where the dialog's outer rectangle goes, for its outer width and height.
-    using Placement = std::function<ScreenPosition(int width, int height)>;
+    using Placement = CFramePlacement::Placement;
 
     // Places the dialog now, taking its own size for the outer size while its frame is
     // unknown, and again by its outer size as soon as the window system tells the frame.
@@ -62,13 +61,11 @@ private:
     void Build(const DialogTemplate& dialogTemplate);
     QWidget* CreateControl(const ControlTemplate& control);
     void ChainTabOrder();
-    void PlaceByOuterSize();
 
     DialogBaseUnits baseUnits;
     std::vector<QWidget*> controls;
     bool exchangedOnOpen = false;
-    Placement placement;
-    bool placedByOuterSize = false;
+    CFramePlacement framePlacement{*this};
 };
 
 // The font a template names, or the system's sans-serif font at the same size where that font

@@ -204,7 +204,7 @@ void GameRunOver(const QByteArray& bytes) {
     Require(atStart == ReadAfresh(bytes), "the store reads what the file holds now");
 
     // The game's end writes back the rectangle it started with and both flags as it read them.
-    const WindowRect rect = WindowRectFromSetting(atStart.windowRect.toStdString());
+    const ScreenRect rect = WindowRectFromSetting(atStart.windowRect.toStdString());
     const StoredValues written{QString::fromStdString(FormatWindowRect(rect)),
                                StoredFlag(atStart.leftPlayer), StoredFlag(atStart.rightPlayer)};
     // In the game's order; a write that fails does not stop the next.

@@ -35,7 +35,7 @@ int ReferenceField(std::string_view text, std::size_t offset) {
                                                   std::numeric_limits<int>::max()));
 }
 
-WindowRect ReferenceRect(std::string_view text) {
+ScreenRect ReferenceRect(std::string_view text) {
     return {ReferenceField(text, kOffsets[0]), ReferenceField(text, kOffsets[1]),
             ReferenceField(text, kOffsets[2]), ReferenceField(text, kOffsets[3])};
 }
@@ -44,20 +44,20 @@ bool FitsFourCharacters(int v) {
     return v >= -999 && v <= 9999;
 }
 
-bool Fits(const WindowRect& r) {
+bool Fits(const ScreenRect& r) {
     return FitsFourCharacters(r.left) && FitsFourCharacters(r.top) && FitsFourCharacters(r.right) &&
            FitsFourCharacters(r.bottom);
 }
 
 // Four 32-bit numbers from the input's first 16 bytes, zeros where it is shorter.
-WindowRect RectFromBytes(const std::uint8_t* data, std::size_t size) {
+ScreenRect RectFromBytes(const std::uint8_t* data, std::size_t size) {
     std::array<std::int32_t, 4> v{};
     std::memcpy(v.data(), data, std::min(size, sizeof v));
     return {v[0], v[1], v[2], v[3]};
 }
 
 // The same numbers brought into -999..9999, where every one takes four characters.
-WindowRect Folded(const WindowRect& r) {
+ScreenRect Folded(const ScreenRect& r) {
     const auto fold = [](int v) {
         constexpr std::int64_t kSpan = 9999 - -999 + 1;
         return static_cast<int>(-999 + ((std::int64_t{v} % kSpan) + kSpan) % kSpan);
@@ -65,9 +65,9 @@ WindowRect Folded(const WindowRect& r) {
     return {fold(r.left), fold(r.top), fold(r.right), fold(r.bottom)};
 }
 
-void CheckFormatAndReadBack(const WindowRect& rect) {
+void CheckFormatAndReadBack(const ScreenRect& rect) {
     const std::string text = FormatWindowRect(rect);
-    const WindowRect back = ParseWindowRect(text);
+    const ScreenRect back = ParseWindowRect(text);
     Require(back == ReferenceRect(text), "a formatted text reads as the C library reads it");
     Require(back.left == rect.left, "the left field always reads back");
     if (Fits(rect)) {
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "the reader stops at the end of the text");
     }
 
-    const WindowRect raw = RectFromBytes(data, size);
+    const ScreenRect raw = RectFromBytes(data, size);
     CheckFormatAndReadBack(raw);
     CheckFormatAndReadBack(Folded(raw));
     return 0;

@@ -98,7 +98,7 @@ TEST(ArenaFrame, ExitEndsTheLoopAndDestructionStoresTheRectangleBeforeMaximising
     QTimer::singleShot(0, MenuAction(*frame, "&Konec"), &QAction::trigger);
     QTimer::singleShot(5000, frame, [] { QCoreApplication::exit(-1); });  // should Exit fail
     EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_EQ(frame->NormalRect(), (WindowRect{212, 169, 812, 569}));
+    EXPECT_EQ(frame->NormalRect(), (ScreenRect{212, 169, 812, 569}));
     EXPECT_EQ(ReadSettingText("Vzhled", "pozice"), "");
     application->DestroyMainFrame();
     EXPECT_EQ(ReadSettingText("Vzhled", "pozice"), "0212 0169 0812 0569");

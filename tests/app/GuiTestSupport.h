@@ -236,6 +236,6 @@ inline void PrintTo(const WorldPoint& point, std::ostream* os) {
     *os << "(" << point.x << ", " << point.y << ")";
 }
 
-inline void PrintTo(const WindowRect& r, std::ostream* os) {
+inline void PrintTo(const ScreenRect& r, std::ostream* os) {
     *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }

@@ -2,16 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialogs/Centring.h"
+#include "desktop/ScreenGeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
-
-ScreenRect ToScreenRect(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
 
 namespace {
 
@@ -80,4 +76,12 @@ ScreenRect WorkAreaNearest(const QRect& rect) {
     }
     const int nearest = NearestArea(ToScreenRect(rect), areas);
     return nearest < 0 ? ScreenRect{} : ToScreenRect(screens[nearest]->availableGeometry());
+}
+
+OuterSize LargestScreenSize() {
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        largest = largest.expandedTo(screen->geometry().size());
+    }
+    return {largest.width(), largest.height()};
 }

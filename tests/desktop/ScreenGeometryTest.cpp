@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "dialogs/Centring.h"
+#include "desktop/ScreenGeometry.h"
 
 namespace {
 

@@ -7,23 +7,10 @@
 #include <QRect>
 #include <span>
 
-// The window system's rectangles: right and bottom lie just past the last pixel, as the
-// placement rules count them.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
-};
+#include "desktop/ScreenRect.h"
 
-struct ScreenPosition {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const ScreenPosition&, const ScreenPosition&) = default;
-};
-
-ScreenRect ToScreenRect(const QRect& rect);
+// The desktop's screens as the windows are placed on them: work areas, the screen a window is
+// on, and centring inside a work area.
 
 // The top-left corner that centres a window of the given outer size on the centre of `over`,
 // then moves it inside `workArea` where it would stick out; a window larger than the work area
@@ -42,3 +29,7 @@ int NearestArea(const ScreenRect& rect, std::span<const ScreenRect> areas);
 // The work area of the screen a window with the given outer rectangle is on, by NearestArea
 // among the screens' full rectangles; also when its centre lies off every screen.
 ScreenRect WorkAreaNearest(const QRect& rect);
+
+// The largest width and the largest height among the screens: no window needs to be larger.
+// Not positive where there are no screens.
+OuterSize LargestScreenSize();
