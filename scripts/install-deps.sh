@@ -32,12 +32,13 @@ play_packages=(
 
 # The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
 # fuzzers; file and dpkg-dev for the package build, lintian for its verdict; the desktop entry
-# and metainfo validators; reuse for the licensing; man for the manual page; an X server and
-# xdotool for the game on a display without a window manager; weston for a Wayland desktop.
+# and metainfo validators; reuse for the licensing, with git to tell it which files are the
+# repository's; man for the manual page; an X server and xdotool for the game on a display
+# without a window manager; weston for a Wayland desktop.
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang
-    file dpkg-dev lintian desktop-file-utils appstream reuse man-db groff-base
+    file dpkg-dev lintian desktop-file-utils appstream reuse git man-db groff-base
     xvfb xdotool weston
 )
 
