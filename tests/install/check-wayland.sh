@@ -49,6 +49,11 @@ env -u DISPLAY XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland WAYLAND_DI
     WAYLAND_DEBUG=client "$game" >"$work/game.log" 2>&1 &
 gamePid=$!
 
+# The record names objects interface@id, or interface#id since libwayland 1.23 (Debian 13).
+protocolLog() {
+    sed -E 's/([A-Za-z0-9_])#([0-9])/\1@\2/g' "$work/game.log"
+}
+
 # Mapped, as xdg-shell has it: the surface of the toplevel titled "Nova hra" has acknowledged a
 # configure of the compositor and then committed with a buffer attached.
 dialogMapped() {
@@ -63,7 +68,7 @@ dialogMapped() {
         dialogXdg != "" && index($0, "-> xdg_surface@" dialogXdg ".ack_configure(") { acked = 1 }
         acked && index($0, "-> wl_surface@" dialog ".attach(wl_buffer@") { attached = 1 }
         attached && index($0, "-> wl_surface@" dialog ".commit()") { mapped = 1; exit }
-        END { exit mapped ? 0 : 1 }' "$work/game.log"
+        END { exit mapped ? 0 : 1 }' <(protocolLog)
 }
 for _ in $(seq 200); do
     dialogMapped && break
@@ -75,7 +80,7 @@ if ! dialogMapped; then
     echo "the setup dialog did not map on Wayland"
     exit 1
 fi
-grep -q 'wl_registry@[0-9]*\.global([0-9]*, "xdg_wm_base"' "$work/game.log" ||
+grep -q 'wl_registry@[0-9]*\.global([0-9]*, "xdg_wm_base"' <(protocolLog) ||
     { echo "the game did not talk to the Wayland compositor"; exit 1; }
 
 kill -TERM "$gamePid"
