@@ -103,23 +103,6 @@ void CArenaFrame::OnCommand(int command) {
     }
 }
 
-void CArenaFrame::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-void CArenaFrame::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-// A platform that knows the frame as soon as the window exists sends no move or resize after
-// showing it; the frame is taken into account here then.
-void CArenaFrame::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
 void CArenaFrame::StopTick() {
     tickTimer.Stop();
 }
