@@ -7,7 +7,6 @@
 #include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QMoveEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
@@ -158,9 +157,27 @@ void CArenaCanvas::PaintThroughPainter() {
     surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
 }
 
+// The pixel ratio and the client's device pixels change only with the canvas's place or size in
+// the window, its style or font, or the screen; each of these marks the tick's copy of them
+// stale. A full paint follows every change the window system knows of, so it takes them anew.
+bool CArenaCanvas::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Paint:
+        case QEvent::StyleChange:
+        case QEvent::FontChange:
+        case QEvent::ContentsRectChange:
+            tickGeometryStale_ = true;
+            break;
+        default:
+            break;
+    }
+    return QFrame::event(event);
+}
+
 void CArenaCanvas::paintEvent(QPaintEvent* event) {
-    // A full paint follows every change the window system knows of; it takes the geometry anew.
-    tickGeometryStale_ = true;
     PaintEdge();
     QFrame::paintEvent(event);
     // The paint handler draws the whole client area, whatever part was invalid. In the window's
@@ -180,25 +197,11 @@ void CArenaCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void CArenaCanvas::resizeEvent(QResizeEvent* event) {
-    tickGeometryStale_ = true;
     QFrame::resizeEvent(event);
     emit clientResized();
 }
 
-// The menu bar's height places the canvas in the window.
-void CArenaCanvas::moveEvent(QMoveEvent* event) {
-    tickGeometryStale_ = true;
-    QFrame::moveEvent(event);
-}
-
-// A change of style or font can change the edge's width, and so the client area.
-void CArenaCanvas::changeEvent(QEvent* event) {
-    tickGeometryStale_ = true;
-    QFrame::changeEvent(event);
-}
-
 void CArenaCanvas::showEvent(QShowEvent* event) {
-    tickGeometryStale_ = true;
     QFrame::showEvent(event);
     // Moving to a screen of another density changes the device pixels behind the same size.
     if (QWindow* window = this->window()->windowHandle()) {

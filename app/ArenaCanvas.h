@@ -54,10 +54,9 @@ signals:
     void clientResized();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -78,8 +77,7 @@ private:
     bool tickOpen_ = false;
     QRect tickClient_;  // the client's device pixels in the buffer the open tick draws into
     // The pixel ratio and the client's device pixels as a tick uses them: asking the widget and
-    // its screen every 30 ms costs more than the tick's own arithmetic, and they change only
-    // with the geometry, the style or the screen, each of which marks them stale.
+    // its screen every 30 ms costs more than the tick's own arithmetic (see event()).
     bool tickGeometryStale_ = true;
     double tickRatio_ = 1;
     QRect tickDeviceRect_;

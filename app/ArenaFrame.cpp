@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
-#include <QTimerEvent>
 #include <cstdint>
 #include <ctime>
 
@@ -36,7 +35,11 @@ ScreenPosition CentredOnPrimaryScreen(int width, int height) {
 
 }  // namespace
 
-CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebelSpriteIds) {
+CArenaFrame::CArenaFrame()
+    : leftSprites(kEmperorSpriteIds),
+      rightSprites(kRebelSpriteIds),
+      tickTimer(
+          kTickMilliseconds, [this] { BattleTick(); }, this) {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
     const ScreenRect stored = WindowRectFromSetting(storedText.toStdString());
@@ -100,45 +103,16 @@ void CArenaFrame::OnCommand(int command) {
     }
 }
 
-void CArenaFrame::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-void CArenaFrame::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-// A platform that knows the frame as soon as the window exists sends no move or resize after
-// showing it; the frame is taken into account here then.
-void CArenaFrame::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
 void CArenaFrame::StopTick() {
-    if (timerId != 0) {
-        killTimer(timerId);
-        timerId = 0;
-    }
+    tickTimer.Stop();
 }
 
 void CArenaFrame::StartTick() {
-    StopTick();
-    timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+    tickTimer.Start();
 }
 
 SceneArt CArenaFrame::Art() const {
     return {background, leftSprites, rightSprites, bars};
-}
-
-void CArenaFrame::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != timerId) {
-        QMainWindow::timerEvent(event);
-        return;
-    }
-    BattleTick();
 }
 
 void CArenaFrame::BattleTick() {

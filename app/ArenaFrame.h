@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include "app/TickTimer.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowRectText.h"
 #include "battle/BattleRound.h"
@@ -39,7 +40,7 @@ public:
 
     void StopTick() override;
     void StartTick() override;
-    bool TickRunning() const { return timerId != 0; }
+    bool TickRunning() const { return tickTimer.Running(); }
 
     // Redraws the whole client area at once: background, ships, bars and the repairs of a hit
     // resolution, as after a resize. Nothing is drawn while the window is not shown; showing it
@@ -51,11 +52,7 @@ public:
     const ScreenRect& NormalRect() const { return normalRect; }
 
 protected:
-    void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BattleTick();
@@ -70,7 +67,7 @@ private:
     CBattleRound battle;
     CSpriteSet leftSprites;
     CSpriteSet rightSprites;
-    int timerId = 0;
+    CTickTimer tickTimer;
     CEnergyBars bars;
     QImage background;
     ClientExtent clientExtent;

@@ -19,6 +19,7 @@
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/SettingsStore.h"
+#include "app/TickTimer.h"
 
 COffscreenScreen::COffscreenScreen(int width, int height) {
     const QString path = configDir.filePath(QStringLiteral("screens.json"));
@@ -73,9 +74,9 @@ void CDialogAcceptor::Poll() {
     }
 }
 
-CTickWatch::CTickWatch(QObject& frame) {
+CTickWatch::CTickWatch(CArenaFrame& frame) {
     clock.start();
-    frame.installEventFilter(this);
+    TickTimerOf(frame).installEventFilter(this);
 }
 
 bool CTickWatch::eventFilter(QObject* watched, QEvent* event) {
@@ -123,6 +124,10 @@ CArenaCanvas& CanvasOf(CArenaFrame& frame) {
     return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
 }
 
+CTickTimer& TickTimerOf(CArenaFrame& frame) {
+    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
     const CArenaCanvas& canvas = CanvasOf(frame);
     QElapsedTimer waited;
@@ -142,7 +147,7 @@ bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
 
 void DeliverTick(CArenaFrame& frame, int tickTimerId) {
     QTimerEvent event(tickTimerId);
-    QCoreApplication::sendEvent(&frame, &event);
+    QCoreApplication::sendEvent(&TickTimerOf(frame), &event);
 }
 
 void FlushUpdates() {

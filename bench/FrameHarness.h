@@ -16,6 +16,7 @@
 class CArenaFrame;
 class CArenaCanvas;
 class CDuelApp;
+class CTickTimer;
 
 // What the benchmarks of the real main window share: an offscreen screen large enough for the
 // client sizes they measure, a settings home of their own in which both sides are computer
@@ -70,11 +71,11 @@ private:
     bool accepted = false;
 };
 
-// Records every timer event that reaches the main window, with its time. The window runs one
-// timer of its own, the tick; the identifier seen most often is the tick's.
+// Records every expiry of the main window's tick timer, with its time; the identifier seen most
+// often is the tick's.
 class CTickWatch : public QObject {
 public:
-    explicit CTickWatch(QObject& frame);
+    explicit CTickWatch(CArenaFrame& frame);
 
     struct Tick {
         int timerId;
@@ -105,6 +106,9 @@ private:
 int StartGame(CDuelApp& app);
 
 CArenaCanvas& CanvasOf(CArenaFrame& frame);
+
+// The object the main window's tick timer delivers its expiries to.
+CTickTimer& TickTimerOf(CArenaFrame& frame);
 
 // Resizes the window until its client area has the given size in device pixels, running the
 // event loop meanwhile; false on time-out.

@@ -4,9 +4,31 @@
 
 #include "desktop/FramePlacement.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
+
+CFramePlacement::CFramePlacement(QWidget& window) : window(window) {
+    window.installEventFilter(this);
+}
+
+// The window system tells the frame with a move or a resize of the window; a platform that knows
+// it as soon as the window exists sends neither after showing it, so showing counts too.
+bool CFramePlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window) {
+        switch (event->type()) {
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::Show:
+                FrameMayBeKnown();
+                break;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void CFramePlacement::PlaceBy(Placement newPlacement) {
     placement = std::move(newPlacement);

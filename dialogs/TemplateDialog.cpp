@@ -170,17 +170,6 @@ void CTemplateDialog::showEvent(QShowEvent* event) {
         DoDataExchange(true);
     }
     QDialog::showEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-void CTemplateDialog::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    framePlacement.FrameMayBeKnown();
-}
-
-void CTemplateDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    framePlacement.FrameMayBeKnown();
 }
 
 void CTemplateDialog::PlaceBy(Placement newPlacement) {

@@ -54,8 +54,6 @@ protected:
     virtual void OnCancel();
 
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Build(const DialogTemplate& dialogTemplate);

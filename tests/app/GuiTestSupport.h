@@ -27,6 +27,7 @@
 #include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
 #include "app/SettingsStore.h"
+#include "app/TickTimer.h"
 #include "battle/Random.h"
 #include "dialogs/TemplateDialog.h"
 #include "render/GameArt.h"
@@ -112,15 +113,22 @@ inline void ClickIndicator(QCheckBox& box) {
     QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
-// Counts the main window's timer events and swallows them, so that only Tick() advances the
-// battle and nothing else runs between two ticks.
+// The object the main window's tick timer delivers its expiries to.
+inline CTickTimer& TickTimerOf(CArenaFrame& frame) {
+    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Counts the tick timer's expiries and swallows them, so that only Tick() advances the battle
+// and nothing else runs between two ticks.
 class TickGate : public QObject {
 public:
-    explicit TickGate(CArenaFrame& frame) : frame(frame) { frame.installEventFilter(this); }
+    explicit TickGate(CArenaFrame& frame) : timer(TickTimerOf(frame)) {
+        timer.installEventFilter(this);
+    }
     void Tick() {
         passing = true;
         QTimerEvent event(timerId);
-        QCoreApplication::sendEvent(&frame, &event);
+        QCoreApplication::sendEvent(&timer, &event);
         passing = false;
     }
 
@@ -138,7 +146,7 @@ protected:
     }
 
 private:
-    CArenaFrame& frame;
+    CTickTimer& timer;
     bool passing = false;
 };
 

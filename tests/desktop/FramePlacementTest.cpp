@@ -12,24 +12,10 @@
 
 namespace {
 
-// A top-level window whose handlers tell its placement, as the game's windows do.
+// A top-level window placed as the game's windows are.
 class PlacedWindow : public QWidget {
 public:
     CFramePlacement placement{*this};
-
-protected:
-    void moveEvent(QMoveEvent* event) override {
-        QWidget::moveEvent(event);
-        placement.FrameMayBeKnown();
-    }
-    void resizeEvent(QResizeEvent* event) override {
-        QWidget::resizeEvent(event);
-        placement.FrameMayBeKnown();
-    }
-    void showEvent(QShowEvent* event) override {
-        QWidget::showEvent(event);
-        placement.FrameMayBeKnown();
-    }
 };
 
 // The outer sizes a placement was asked about, and the corner it gives for each: 10 pixels
