@@ -18,6 +18,7 @@
 #include "desktop/ScreenGeometry.h"
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
+#include "play/Sequence.h"
 #include "render/ImageLoader.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"

@@ -14,7 +14,7 @@
 #include "dialogs/TickControl.h"
 #include "render/ClientExtent.h"
 #include "render/EnergyBars.h"
-#include "render/Scene.h"
+#include "render/SceneArt.h"
 #include "render/SpriteSet.h"
 #include "render/Surface.h"
 

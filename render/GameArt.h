@@ -8,7 +8,7 @@
 
 #include "render/EnergyBars.h"
 #include "render/ImageLoader.h"
-#include "render/Scene.h"
+#include "render/SceneArt.h"
 #include "render/SpriteSet.h"
 #include "resources/ResourceIds.h"
 

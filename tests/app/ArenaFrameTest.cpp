@@ -16,6 +16,7 @@
 #include "app/DuelApp.h"
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
+#include "play/Sequence.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 

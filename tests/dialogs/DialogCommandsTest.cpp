@@ -10,6 +10,7 @@
 #include "GuiTestSupport.h"
 #include "SamePixels.h"
 #include "dialogs/Commands.h"
+#include "play/Sequence.h"
 
 namespace {
 

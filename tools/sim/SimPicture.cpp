@@ -4,6 +4,8 @@
 
 #include "tools/sim/SimPicture.h"
 
+#include "play/Sequence.h"
+
 CSimPicture::CSimPicture(int width, int height)
     : extent(ClientOfSize(width, height)), surface(width, height) {}
 

@@ -10,7 +10,6 @@
 #include "battle/BattleRound.h"
 #include "render/ClientExtent.h"
 #include "render/GameArt.h"
-#include "render/Scene.h"
 #include "render/Surface.h"
 
 // The picture of a simulated battle, kept exactly as the game window keeps it: one surface of

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "render/Scene.h"
+#include "play/Sequence.h"
 
 #include "render/Background.h"
 
