@@ -25,3 +25,8 @@ HitOutcome RunTick(CBattleRound& round, const SceneArt& art, const ClientExtent&
 // right after they are drawn, so a repaint never shows a damaged ship with a full bar.
 HitOutcome PaintScene(CBattleRound& round, const SceneArt& art, const ClientExtent& client,
                       CSurface& target);
+
+// The same steps for a battle that nobody sees, such as the simulator's without a picture: the
+// battle goes exactly as it goes when shown, and nothing is drawn.
+HitOutcome RunTickUnseen(CBattleRound& round);
+HitOutcome PaintSceneUnseen(CBattleRound& round);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "SceneReference.h"
@@ -98,6 +99,36 @@ TEST(Scene, AnEmptyClientDrawsNothingWhileTheBattleGoesOn) {
         PaintScene(round, art.View(), client, surface);
         EXPECT_TRUE(surface.Damage().empty());
         EXPECT_TRUE(SamePixels(surface.Image(), Pattern(600, 400, 2)));
+    }
+}
+
+// Without a picture the battle takes the same steps: a tick steps, then resolves; a paint only
+// resolves. From NextTick(true) the bolt 50 units from the left ship hits before a step (80 - 50
+// off 500), and after it both shots hit from 40 units (65 - 40 and 80 - 40).
+TEST(Unseen, ABattleNobodySeesStepsAndResolvesAsAShownOne) {
+    struct Case {
+        const char* name;
+        bool hits;  // NextTick's ships in line
+        bool tick;  // else a paint
+        bool anyHit;
+        std::size_t spent;
+        int leftEnergy, rightEnergy;
+        int leftShot1X;  // 100 before the step, 110 after it
+    };
+    const Case cases[] = {
+        {"a tick with two hits", true, true, true, 2, 460, 475, 110},
+        {"a tick without hits", false, true, false, 0, 500, 500, 110},
+        {"a paint resolves without a step", true, false, true, 1, 470, 500, 100},
+        {"a paint of ships apart", false, false, false, 0, 500, 500, 100},
+    };
+    for (const Case& c : cases) {
+        CBattleRound round = NextTick(c.hits);
+        const HitOutcome outcome = c.tick ? RunTickUnseen(round) : PaintSceneUnseen(round);
+        EXPECT_EQ(outcome.anyHit, c.anyHit) << c.name;
+        EXPECT_EQ(outcome.spentShots.size(), c.spent) << c.name;
+        EXPECT_EQ(round.leftShip.energy, c.leftEnergy) << c.name;
+        EXPECT_EQ(round.rightShip.energy, c.rightEnergy) << c.name;
+        EXPECT_EQ(round.leftShip.shots[1].x, c.leftShot1X) << c.name;
     }
 }
 
