@@ -11,13 +11,10 @@ CSimPicture::CSimPicture(int width, int height)
 
 void CSimPicture::PaintAll(CBattleRound& round) {
     PaintScene(round, art.View(), extent, surface);
-    surface.ClearDamage();
 }
 
 HitOutcome CSimPicture::Tick(CBattleRound& round) {
-    const HitOutcome outcome = RunTick(round, art.View(), extent, surface);
-    surface.ClearDamage();
-    return outcome;
+    return RunTick(round, art.View(), extent, surface);
 }
 
 bool CSimPicture::WritePng(const std::string& path) const {
