@@ -19,7 +19,6 @@
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
 #include "play/Sequence.h"
-#include "render/ImageLoader.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 
@@ -37,7 +36,7 @@ ScreenPosition CentredOnPrimaryScreen(int width, int height) {
 
 }  // namespace
 
-CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebelSpriteIds) {
+CArenaFrame::CArenaFrame() {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
     const ScreenRect stored = WindowRectFromSetting(storedText.toStdString());
@@ -46,7 +45,7 @@ CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebel
     clientExtent = canvas->Extent();
     AttachMenu();
     setWindowIcon(QIcon(QString::fromStdString(IconResourcePath(kEmblemIcon))));
-    background = LoadBitmapById(kBackgroundBitmap);
+    art.LoadBackground();
     StartTick();
     battle.leftShip.computer =
         IsComputerDriven(ReadSettingInt(kGameSection, kLeftPlayerValue, kPlayerUnset));
@@ -57,7 +56,7 @@ CArenaFrame::CArenaFrame() : leftSprites(kEmperorSpriteIds), rightSprites(kRebel
 }
 
 CArenaFrame::~CArenaFrame() {
-    background = QImage();
+    art.background = QImage();
     // A failed write leaves the old value; the game has no one to tell, and the next run
     // starts from what is there.
     WriteSettingText(kAppearanceSection, kWindowRectValue,
@@ -130,10 +129,6 @@ void CArenaFrame::StartTick() {
     timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
 }
 
-SceneArt CArenaFrame::Art() const {
-    return {background, leftSprites, rightSprites, bars};
-}
-
 void CArenaFrame::timerEvent(QTimerEvent* event) {
     if (event->timerId() != timerId) {
         QMainWindow::timerEvent(event);
@@ -144,7 +139,7 @@ void CArenaFrame::timerEvent(QTimerEvent* event) {
 
 void CArenaFrame::BattleTick() {
     canvas->BeginTick();
-    RunTick(battle, Art(), clientExtent, surface);
+    RunTick(battle, art.View(), clientExtent, surface);
     canvas->EndTick();
 }
 
@@ -156,7 +151,7 @@ void CArenaFrame::PaintAll() {
 // the client area.
 void CArenaFrame::DrawScene() {
     clientExtent = canvas->Extent();
-    PaintScene(battle, Art(), clientExtent, surface);
+    PaintScene(battle, art.View(), clientExtent, surface);
 }
 
 // The window system repaints the whole window after a change of size or density.

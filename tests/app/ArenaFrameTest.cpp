@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QtTest/QTest>
 #include <string>
+#include <vector>
 
 #include "GuiTestSupport.h"
 #include "SamePixels.h"
@@ -17,6 +18,7 @@
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
 #include "play/Sequence.h"
+#include "render/ImageLoader.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 
@@ -76,6 +78,30 @@ TEST(ArenaFrame, ReadsTheSidesFromTheStoreAndWritesEverythingOnlyAtDestruction) 
         EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), c.leftComputer ? 1 : 0);
         EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), c.rightComputer ? 1 : 0);
     }
+}
+
+// The sprites in the order of the sides, each side's four in their own order, then the bars;
+// the background only once the menu is attached; last the setup dialog's pictures of both ships.
+TEST(ArenaFrame, LoadsSpritesAndBarsAsItIsBuiltAndTheBackgroundOnceItHasItsMenu) {
+    const ScopedConfigHome home;
+    std::vector<int> loads;
+    std::vector<bool> menuAtBackground;  // whether the window had its menu, at each load of it
+    SetBitmapLoadObserver([&](int id) {
+        loads.push_back(id);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* const built = qobject_cast<CArenaFrame*>(widget);
+            if (built != nullptr && id == kBackgroundBitmap) {
+                menuAtBackground.push_back(!built->menuBar()->actions().isEmpty());
+            }
+        }
+    });
+    const auto frame = MakeFrame();
+    SetBitmapLoadObserver(nullptr);
+    EXPECT_EQ(loads, (std::vector<int>{kLeftShipImage, kLeftShipMask, kLeftShotImage, kLeftShotMask,
+                                       kRightShipImage, kRightShipMask, kRightShotImage,
+                                       kRightShotMask, kLeftBarBitmap, kRightBarBitmap,
+                                       kBackgroundBitmap, kLeftShipImage, kRightShipImage}));
+    EXPECT_EQ(menuAtBackground, std::vector<bool>{true});
 }
 
 TEST(ArenaFrame, ExitEndsTheLoopAndDestructionStoresTheRectangleBeforeMaximising) {
