@@ -22,9 +22,9 @@ struct GameArt {
 
     // Loads the background unless it comes later, then the left side's sprites, the right
     // side's and the bars.
-    explicit GameArt(Background background = Background::WithTheRest)
-        : background(background == Background::WithTheRest ? LoadBitmapById(kBackgroundBitmap)
-                                                           : QImage()) {}
+    explicit GameArt(Background when = Background::WithTheRest)
+        : background(when == Background::WithTheRest ? LoadBitmapById(kBackgroundBitmap)
+                                                     : QImage()) {}
 
     void LoadBackground() { background = LoadBitmapById(kBackgroundBitmap); }
 
