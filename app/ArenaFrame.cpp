@@ -17,7 +17,7 @@
 #include "desktop/ScreenGeometry.h"
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
-#include "render/ImageLoader.h"
+#include "play/Sequence.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 
@@ -36,9 +36,7 @@ ScreenPosition CentredOnPrimaryScreen(int width, int height) {
 }  // namespace
 
 CArenaFrame::CArenaFrame()
-    : leftSprites(kEmperorSpriteIds),
-      rightSprites(kRebelSpriteIds),
-      tickTimer(
+    : tickTimer(
           kTickMilliseconds, [this] { BattleTick(); }, this) {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
@@ -48,7 +46,7 @@ CArenaFrame::CArenaFrame()
     clientExtent = canvas->Extent();
     AttachMenu();
     setWindowIcon(QIcon(QString::fromStdString(IconResourcePath(kEmblemIcon))));
-    background = LoadBitmapById(kBackgroundBitmap);
+    art.LoadBackground();
     StartTick();
     battle.leftShip.computer =
         IsComputerDriven(ReadSettingInt(kGameSection, kLeftPlayerValue, kPlayerUnset));
@@ -59,7 +57,7 @@ CArenaFrame::CArenaFrame()
 }
 
 CArenaFrame::~CArenaFrame() {
-    background = QImage();
+    art.background = QImage();
     // A failed write leaves the old value; the game has no one to tell, and the next run
     // starts from what is there.
     WriteSettingText(kAppearanceSection, kWindowRectValue,
@@ -111,13 +109,9 @@ void CArenaFrame::StartTick() {
     tickTimer.Start();
 }
 
-SceneArt CArenaFrame::Art() const {
-    return {background, leftSprites, rightSprites, bars};
-}
-
 void CArenaFrame::BattleTick() {
     canvas->BeginTick();
-    RunTick(battle, Art(), clientExtent, surface);
+    RunTick(battle, art.View(), clientExtent, surface);
     canvas->EndTick();
 }
 
@@ -129,7 +123,7 @@ void CArenaFrame::PaintAll() {
 // the client area.
 void CArenaFrame::DrawScene() {
     clientExtent = canvas->Extent();
-    PaintScene(battle, Art(), clientExtent, surface);
+    PaintScene(battle, art.View(), clientExtent, surface);
 }
 
 // The window system repaints the whole window after a change of size or density.

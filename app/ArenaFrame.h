@@ -14,9 +14,7 @@
 #include "desktop/FramePlacement.h"
 #include "dialogs/TickControl.h"
 #include "render/ClientExtent.h"
-#include "render/EnergyBars.h"
-#include "render/Scene.h"
-#include "render/SpriteSet.h"
+#include "render/GameArt.h"
 #include "render/Surface.h"
 
 class CArenaCanvas;
@@ -61,15 +59,12 @@ private:
     void CreateWindowAt(const ScreenRect& stored);
     void AttachMenu();
     void OnCommand(int command);
-    SceneArt Art() const;
     ScreenRect RestoredFrameRect() const;
 
     CBattleRound battle;
-    CSpriteSet leftSprites;
-    CSpriteSet rightSprites;
+    // The sprites and bars load as the window is built; the background once its menu is attached.
+    GameArt art{GameArt::Background::Later};
     CTickTimer tickTimer;
-    CEnergyBars bars;
-    QImage background;
     ClientExtent clientExtent;
     ScreenRect normalRect = kDefaultWindowRect;
     // The client area's pixels in the window's own buffer while a tick or a paint draws.

@@ -15,7 +15,7 @@
 
 #include "BenchScenes.h"
 #include "IterationTiming.h"
-#include "render/Scene.h"
+#include "play/Sequence.h"
 
 namespace {
 

@@ -4,10 +4,11 @@
 
 // Heap allocations per tick. A tick runs every 30 ms for as long as the game runs, so once
 // warmed up it should allocate nothing of its own (each side composes its sprites in a tile it
-// keeps); what remains is Qt's, for the region of the rectangles the tick shows. This program counts every allocation made on the main thread while a tick runs, through
-// both doors to the heap: the global operator new (replaced here) and malloc and its family
-// (interposed here; Qt allocates pixel buffers and containers through them). It prints the
-// count per tick and, for each kind of allocation, where it came from.
+// keeps); what remains is Qt's, for the region of the rectangles the tick shows. This program
+// counts every allocation made on the main thread while a tick runs, through both doors to the
+// heap: the global operator new (replaced here) and malloc and its family (interposed here; Qt
+// allocates pixel buffers and containers through them). It prints the count per tick and, for each
+// kind of allocation, where it came from.
 //
 // It measures, after warm-up ticks: the render library's tick (RunTick) alone; the real main
 // window's tick on the offscreen platform (the timer event: RunTick into the window's buffer
@@ -35,6 +36,7 @@
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
 #include "battle/Random.h"
+#include "play/Sequence.h"
 
 extern "C" {
 void* __libc_malloc(std::size_t size);

@@ -4,9 +4,27 @@
 
 #include "render/ImageLoader.h"
 
+#include <utility>
+
 #include "resources/ResourcePaths.h"
 
+namespace {
+
+BitmapLoadObserver& LoadObserver() {
+    static BitmapLoadObserver observer;
+    return observer;
+}
+
+}  // namespace
+
+void SetBitmapLoadObserver(BitmapLoadObserver observer) {
+    LoadObserver() = std::move(observer);
+}
+
 QImage LoadBitmapById(int id) {
+    if (LoadObserver()) {
+        LoadObserver()(id);
+    }
     return LoadBitmapFile(QString::fromStdString(BitmapResourcePath(id)));
 }
 

@@ -9,13 +9,16 @@
 #include <QPaintEvent>
 #include <QtTest/QTest>
 #include <string>
+#include <vector>
 
 #include "GuiTestSupport.h"
 #include "SamePixels.h"
+#include "SceneReference.h"
 #include "app/ArenaCanvas.h"
 #include "app/DuelApp.h"
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
+#include "render/ImageLoader.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 
@@ -24,40 +27,48 @@ namespace {
 // On the 1024 x 738 work area a window of w x h opens at (512 - w / 2, 369 - h / 2), pushed
 // inside the work area, its top-left corner first.
 TEST(ArenaFrame, OpensAtTheStoredSizeCentredOnTheWorkArea) {
-    const struct {
+    struct Case {
+        const char* name;
         const char* stored;
         QRect frame;
-    } cases[] = {
-        {"", {212, 169, 600, 400}},
-        {"pozice=0100 0050 0900 0650", {112, 69, 800, 600}},  // the position is not used
-        {"pozice=0000 0000 1300 0500", {0, 119, 1024, 500}},  // cut to the largest screen
-        // Read as (-1200, -1100, 0, 0): too large both ways.
-        {"pozice=-1200 -1100 0700 0450", {0, 0, 1024, 738}},
-        // Read as (-1500, 100, -1100, 0): a negative height gives the first-run size.
-        {"pozice=-1500 0100 -1100 0500", {212, 169, 600, 400}},
-        {"pozice=0300 0100 0300 0500", {212, 169, 600, 400}},
     };
-    for (const auto& c : cases) {
+    const Case cases[] = {
+        {"nothing stored gives the first-run size", "", {212, 169, 600, 400}},
+        {"the position is not used", "pozice=0100 0050 0900 0650", {112, 69, 800, 600}},
+        {"cut to the largest screen", "pozice=0000 0000 1300 0500", {0, 119, 1024, 500}},
+        // Read as (-1200, -1100, 0, 0).
+        {"too large both ways", "pozice=-1200 -1100 0700 0450", {0, 0, 1024, 738}},
+        // Read as (-1500, 100, -1100, 0).
+        {"a negative height gives the first-run size",
+         "pozice=-1500 0100 -1100 0500",
+         {212, 169, 600, 400}},
+        {"a zero width gives the first-run size",
+         "pozice=0300 0100 0300 0500",
+         {212, 169, 600, 400}},
+    };
+    for (const Case& c : cases) {
         const ScopedConfigHome home;
         home.Seed(QByteArray("[Vzhled]\n") + c.stored + "\n");
         const auto frame = MakeFrame();
-        ASSERT_TRUE(ShowAndExpose(*frame));
-        EXPECT_EQ(frame->frameGeometry(), c.frame) << c.stored;
+        ASSERT_TRUE(ShowAndExpose(*frame)) << c.name;
+        EXPECT_EQ(frame->frameGeometry(), c.frame) << c.name << ": " << c.stored;
     }
 }
 
 TEST(ArenaFrame, ReadsTheSidesFromTheStoreAndWritesEverythingOnlyAtDestruction) {
-    const struct {
+    struct Case {
+        const char* name;
         const char* stored;
         bool leftComputer, rightComputer;
-    } cases[] = {
-        {"", false, false},
-        {"PL1=1", true, false},
-        {"PL1=0\nPL2=1", false, true},
-        {"PL1=2\nPL2=-1", false, false},  // only 1 is the computer; written back as 0
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
+    const Case cases[] = {
+        {"nothing stored: both people", "", false, false},
+        {"the left side the computer's", "PL1=1", true, false},
+        {"the right side the computer's", "PL1=0\nPL2=1", false, true},
+        {"only 1 is the computer; written back as 0", "PL1=2\nPL2=-1", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const ScopedConfigHome home;
         home.Seed(QByteArray("[Hra]\n") + c.stored + "\n");
         QStringList writes;
@@ -75,6 +86,30 @@ TEST(ArenaFrame, ReadsTheSidesFromTheStoreAndWritesEverythingOnlyAtDestruction) 
         EXPECT_EQ(ReadSettingInt("Hra", "PL1", kPlayerUnset), c.leftComputer ? 1 : 0);
         EXPECT_EQ(ReadSettingInt("Hra", "PL2", kPlayerUnset), c.rightComputer ? 1 : 0);
     }
+}
+
+// The sprites in the order of the sides, each side's four in their own order, then the bars;
+// the background only once the menu is attached; last the setup dialog's pictures of both ships.
+TEST(ArenaFrame, LoadsSpritesAndBarsAsItIsBuiltAndTheBackgroundOnceItHasItsMenu) {
+    const ScopedConfigHome home;
+    std::vector<int> loads;
+    std::vector<bool> menuAtBackground;  // whether the window had its menu, at each load of it
+    SetBitmapLoadObserver([&](int id) {
+        loads.push_back(id);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* const built = qobject_cast<CArenaFrame*>(widget);
+            if (built != nullptr && id == kBackgroundBitmap) {
+                menuAtBackground.push_back(!built->menuBar()->actions().isEmpty());
+            }
+        }
+    });
+    const auto frame = MakeFrame();
+    SetBitmapLoadObserver(nullptr);
+    EXPECT_EQ(loads, (std::vector<int>{kLeftShipImage, kLeftShipMask, kLeftShotImage, kLeftShotMask,
+                                       kRightShipImage, kRightShipMask, kRightShotImage,
+                                       kRightShotMask, kLeftBarBitmap, kRightBarBitmap,
+                                       kBackgroundBitmap, kLeftShipImage, kRightShipImage}));
+    EXPECT_EQ(menuAtBackground, std::vector<bool>{true});
 }
 
 TEST(ArenaFrame, ExitEndsTheLoopAndDestructionStoresTheRectangleBeforeMaximising) {
@@ -119,24 +154,31 @@ public:
 
 class ArenaTickTest : public FrameTest {
 protected:
-    // The picture the window should show, kept beside it the way the simulator keeps its own:
-    // a full paint of the same round at the same client size, then the same ticks.
+    // The picture the window should show, worked out pixel by pixel from the game's art and the
+    // round, beside the window: a full paint of the round as it stands (with the repairs of
+    // whatever its resolution would take), then each tick's drawing over it.
     void RestartExpected() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);  // pending paints
-        CBattleRound round = frame->Battle();
-        expected.Resize(frame->Extent().Width(), frame->Extent().Height());
-        PaintScene(round, art.View(), frame->Extent(), expected);
         expectedRound = frame->Battle();
+        CBattleRound resolved = expectedRound;
+        const HitOutcome outcome = resolved.Resolve();
+        expected = QImage(frame->Extent().Width(), frame->Extent().Height(), QImage::Format_RGB32);
+        PaintExpectedScene(expected, art.View(), expectedRound, outcome, true);
     }
 
-    // One tick against RunTick on the expected round, random state and picture.
+    // One tick of the window against one step of the expected round, its random draws and the
+    // tick's drawing over the expected picture: the ships as they stand after the step, then the
+    // repairs of the hits that followed.
     void TickAndCompare(const std::string& when, bool compareShown) {
         const std::uint32_t randomBefore = RandomState();
         gate->Tick();
         const std::uint32_t randomAfter = RandomState();
         SeedRandom(randomBefore);
-        sawHit = RunTick(expectedRound, art.View(), frame->Extent(), expected).anyHit || sawHit;
-        expected.ClearDamage();
+        expectedRound.Advance();
+        const CBattleRound drawn = expectedRound;
+        const HitOutcome outcome = expectedRound.Resolve();
+        sawHit = outcome.anyHit || sawHit;
+        PaintExpectedScene(expected, art.View(), drawn, outcome, false);
         EXPECT_EQ(RandomState(), randomAfter) << when;
         EXPECT_TRUE(SameRound(frame->Battle(), expectedRound)) << when;
         if (compareShown) {
@@ -146,18 +188,18 @@ protected:
 
     void ExpectShown(const std::string& when) {
         const QImage shown = ShownClient(*frame);
-        if (shown != expected.Image()) {
-            ADD_FAILURE() << when << ": " << SamePixels(shown, expected.Image()).message();
+        if (shown != expected) {
+            ADD_FAILURE() << when << ": " << SamePixels(shown, expected).message();
         }
     }
 
     GameArt art;
-    CSurface expected;
+    QImage expected;
     CBattleRound expectedRound;
     bool sawHit = false;
 };
 
-TEST_F(ArenaTickTest, EachTickDrawsWhatRunTickDrawsStraightIntoTheWindowWithoutARepaint) {
+TEST_F(ArenaTickTest, EachTickDrawsItsTilesAndRepairsStraightIntoTheWindowWithoutARepaint) {
     StartKnownBattle();
     RestartExpected();
     ExpectShown("the full paint");
@@ -184,14 +226,23 @@ TEST_F(ArenaTickTest, APaintEventRedrawsTheWholeSceneFromTheRound) {
 TEST_F(ArenaTickTest, AResizeRepaintsEverythingAndLaterTicksDrawAtTheNewScale) {
     StartKnownBattle();
     Ticks(70);
-    for (const QSize client : {QSize(800, 400), QSize(1200, 800), QSize(37, 23)}) {
-        ASSERT_TRUE(ResizeClientTo(*frame, client));
-        EXPECT_EQ(frame->Extent().Width(), client.width());
-        EXPECT_EQ(frame->Extent().Height(), client.height());
+    struct Case {
+        const char* name;
+        QSize client;
+    };
+    const Case cases[] = {
+        {"twice as wide as high", QSize(800, 400)},
+        {"larger than the world both ways", QSize(1200, 800)},
+        {"smaller than a ship's tile", QSize(37, 23)},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ResizeClientTo(*frame, c.client)) << c.name;
+        EXPECT_EQ(frame->Extent().Width(), c.client.width()) << c.name;
+        EXPECT_EQ(frame->Extent().Height(), c.client.height()) << c.name;
         RestartExpected();
-        ExpectShown("after the resize to " + std::to_string(client.width()));
+        ExpectShown(std::string("after the resize: ") + c.name);
         for (int tick = 0; tick < 20 && !HasFailure(); ++tick) {
-            TickAndCompare("tick " + std::to_string(tick) + " after the resize", true);
+            TickAndCompare("tick " + std::to_string(tick) + " after the resize: " + c.name, true);
         }
     }
     // A canvas thinner than its edge has an empty client area, and the battle goes on.

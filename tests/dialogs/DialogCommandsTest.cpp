@@ -9,6 +9,7 @@
 
 #include "GuiTestSupport.h"
 #include "SamePixels.h"
+#include "SceneReference.h"
 #include "dialogs/Commands.h"
 
 namespace {
@@ -146,14 +147,17 @@ TEST_F(MenuCommandsTest, NewGameResetsAndRepaintsAtOnceThenRunsTheSetupDialog) {
     Left().energy = 120;
     CBattleRound expectedRound = frame->Battle();
     expectedRound.NewRound();
+    // The new round's whole picture, worked out pixel by pixel, with its resolution's repairs.
     const GameArt art;
-    CSurface expected(frame->Extent().Width(), frame->Extent().Height());
-    PaintScene(expectedRound, art.View(), frame->Extent(), expected);
+    CBattleRound resolved = expectedRound;
+    const HitOutcome outcome = resolved.Resolve();
+    QImage expected(frame->Extent().Width(), frame->Extent().Height(), QImage::Format_RGB32);
+    PaintExpectedScene(expected, art.View(), expectedRound, outcome, true);
     ModalAnswerer answerer([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Nova hra");
         EXPECT_FALSE(frame->TickRunning());
         EXPECT_TRUE(SameRound(frame->Battle(), expectedRound));
-        EXPECT_TRUE(SamePixels(ShownClient(*frame), expected.Image()));
+        EXPECT_TRUE(SamePixels(ShownClient(*frame), expected));
         return ClickOk(dialog);
     });
     MenuAction(*frame, "Nova")->trigger();

@@ -17,9 +17,9 @@
 
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
+#include "play/Sequence.h"
 #include "render/GameArt.h"
 #include "render/Scaling.h"
-#include "render/Scene.h"
 #include "render/Surface.h"
 
 #if defined(__SANITIZE_ADDRESS__)

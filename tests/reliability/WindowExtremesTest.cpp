@@ -21,8 +21,8 @@
 #include "app/SettingsStore.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
+#include "play/Sequence.h"
 #include "render/GameArt.h"
-#include "render/Scene.h"
 #include "render/Surface.h"
 
 namespace {

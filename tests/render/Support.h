@@ -37,13 +37,12 @@ inline QRect ReferenceStretch(QImage& destination, const QRect& to, const QImage
     if (to.width() <= 0 || to.height() <= 0 || from.width() <= 0 || from.height() <= 0) {
         return written;
     }
-    for (int y = 0; y < destination.height(); ++y) {
-        for (int x = 0; x < destination.width(); ++x) {
+    // Only destination pixels inside `to` can change; the rest are not visited at all.
+    const QRect visited = to & destination.rect();
+    for (int y = visited.top(); y <= visited.bottom(); ++y) {
+        for (int x = visited.left(); x <= visited.right(); ++x) {
             const long long i = x - static_cast<long long>(to.x());
             const long long j = y - static_cast<long long>(to.y());
-            if (i < 0 || j < 0 || i >= to.width() || j >= to.height()) {
-                continue;
-            }
             const long long u = from.x() + (2 * i + 1) * from.width() / (2LL * to.width());
             const long long v = from.y() + (2 * j + 1) * from.height() / (2LL * to.height());
             if (u < 0 || v < 0 || u >= source.width() || v >= source.height()) {

@@ -4,18 +4,17 @@
 
 #include "tools/sim/SimPicture.h"
 
+#include "play/Sequence.h"
+
 CSimPicture::CSimPicture(int width, int height)
     : extent(ClientOfSize(width, height)), surface(width, height) {}
 
 void CSimPicture::PaintAll(CBattleRound& round) {
     PaintScene(round, art.View(), extent, surface);
-    surface.ClearDamage();
 }
 
 HitOutcome CSimPicture::Tick(CBattleRound& round) {
-    const HitOutcome outcome = RunTick(round, art.View(), extent, surface);
-    surface.ClearDamage();
-    return outcome;
+    return RunTick(round, art.View(), extent, surface);
 }
 
 bool CSimPicture::WritePng(const std::string& path) const {

@@ -10,11 +10,12 @@
 #include "battle/BattleRound.h"
 #include "render/ClientExtent.h"
 #include "render/GameArt.h"
-#include "render/Scene.h"
 #include "render/Surface.h"
 
 // The picture of a simulated battle, kept exactly as the game window keeps it: one surface of
 // the client size that full paints and ticks draw into, never redrawn as a whole between paints.
+// Nothing shows it piece by piece, so its record of drawn rectangles is never read or cleared:
+// whenever it fills up, it folds what it holds into their bounds, without allocating.
 class CSimPicture {
 public:
     CSimPicture(int width, int height);

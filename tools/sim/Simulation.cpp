@@ -8,6 +8,7 @@
 
 #include "battle/PlayerControls.h"
 #include "battle/Random.h"
+#include "play/Sequence.h"
 #include "tools/sim/Trace.h"
 
 CSimulation::CSimulation(const SimOptions& options, std::vector<ScriptEvent> events)
@@ -26,22 +27,17 @@ bool CSimulation::WritePicture(const std::string& path) const {
     return picture_ && picture_->WritePng(path);
 }
 
-// A paint resolves hits as the window's does, so the battle is the same with or without a
-// picture.
+// With a picture or without, the battle takes the same steps, so it goes the same either way.
 void CSimulation::FullPaint() {
     if (picture_) {
         picture_->PaintAll(round_);
     } else {
-        round_.Resolve();
+        PaintSceneUnseen(round_);
     }
 }
 
 HitOutcome CSimulation::Tick() {
-    if (picture_) {
-        return picture_->Tick(round_);
-    }
-    round_.Advance();
-    return round_.Resolve();
+    return picture_ ? picture_->Tick(round_) : RunTickUnseen(round_);
 }
 
 void CSimulation::Run(std::ostream* trace) {

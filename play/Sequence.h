@@ -4,27 +4,18 @@
 
 #pragma once
 
-#include <QImage>
-
 #include "battle/BattleRound.h"
 #include "battle/HitResolution.h"
 #include "render/ClientExtent.h"
-#include "render/EnergyBars.h"
-#include "render/SpriteSet.h"
+#include "render/SceneArt.h"
 #include "render/Surface.h"
 
-// Everything a scene is drawn from, owned elsewhere: the background of the whole world, each
-// side's sprites and the energy bar panel.
-struct SceneArt {
-    const QImage& background;
-    const CSpriteSet& left;
-    const CSpriteSet& right;
-    const CEnergyBars& bars;
-};
+// The order of play: what one tick and one full paint do to the battle and to its picture, step
+// by step. The battle changes only here, between the drawing steps, which only read it.
 
-// One tick of the battle with its drawing: the model advances, both ships are drawn over their
-// old images (the left ship first, so the right side's tiles cover the left side's where they
-// meet), hits are resolved and their traces repaired. Only the tiles and patches are drawn,
+// One tick: the model advances, both ships are drawn over their old images (the left ship first,
+// so the right side's tiles cover the left side's where they meet), hits are resolved, each spent
+// shot is erased and, after a hit, the bars are blanked. Only the tiles and patches are drawn,
 // never the whole scene; the target records each. Returns the hit resolution's outcome.
 HitOutcome RunTick(CBattleRound& round, const SceneArt& art, const ClientExtent& client,
                    CSurface& target);
@@ -34,3 +25,8 @@ HitOutcome RunTick(CBattleRound& round, const SceneArt& art, const ClientExtent&
 // right after they are drawn, so a repaint never shows a damaged ship with a full bar.
 HitOutcome PaintScene(CBattleRound& round, const SceneArt& art, const ClientExtent& client,
                       CSurface& target);
+
+// The same steps for a battle that nobody sees, such as the simulator's without a picture: the
+// battle goes exactly as it goes when shown, and nothing is drawn.
+HitOutcome RunTickUnseen(CBattleRound& round);
+HitOutcome PaintSceneUnseen(CBattleRound& round);
