@@ -26,7 +26,10 @@
 #include <string>
 #include <vector>
 
-#include "FrameHarness.h"
+#include "FrameDriving.h"
+#include "OffscreenScreens.h"
+#include "ScratchSettingsHome.h"
+#include "TickWatch.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
@@ -95,13 +98,13 @@ double Percentile(std::vector<double> values, double fraction) {
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     // Room for the client area with the window's menu bar and edge.
-    const COffscreenScreen screen(options.client.width() + 256, options.client.height() + 256);
+    const COffscreenScreens screen({QRect(QPoint(0, 0), options.client + QSize(256, 256))});
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
     settings.StoreComputerSides();
 
-    const int tickTimerId = StartGame(app);
+    const int tickTimerId = screen.AsConfigured() ? StartGame(app) : 0;
     if (tickTimerId == 0) {
         return 1;
     }
@@ -127,7 +130,7 @@ int main(int argc, char** argv) {
     const std::int64_t measureEnd = measureStart + std::int64_t{options.seconds} * 1000000000;
 
     std::vector<std::int64_t> ticks;
-    for (const CTickWatch::Tick& tick : watch.Ticks()) {
+    for (const CTickWatch::TimerEvent& tick : watch.Seen()) {
         if (tick.timerId == tickTimerId && tick.nanoseconds >= measureStart &&
             tick.nanoseconds < measureEnd) {
             ticks.push_back(tick.nanoseconds);

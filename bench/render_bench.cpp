@@ -13,8 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "BenchScenes.h"
-#include "IterationTiming.h"
+#include "BenchSupport.h"
 #include "render/Scene.h"
 
 namespace {

@@ -29,8 +29,10 @@
 #include <string>
 #include <vector>
 
-#include "BenchScenes.h"
-#include "FrameHarness.h"
+#include "BenchSupport.h"
+#include "FrameDriving.h"
+#include "OffscreenScreens.h"
+#include "ScratchSettingsHome.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
@@ -299,7 +301,7 @@ int main(int argc, char** argv) {
     void* warmUp[2];
     backtrace(warmUp, 2);
 
-    const COffscreenScreen screen(4096, 2400);
+    const COffscreenScreens screen({QRect(0, 0, 4096, 2400)});
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);

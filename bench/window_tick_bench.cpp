@@ -25,9 +25,10 @@
 #include <QCoreApplication>
 #include <vector>
 
-#include "BenchScenes.h"
-#include "FrameHarness.h"
-#include "IterationTiming.h"
+#include "BenchSupport.h"
+#include "FrameDriving.h"
+#include "OffscreenScreens.h"
+#include "ScratchSettingsHome.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
@@ -76,13 +77,13 @@ BENCHMARK(WindowTickBench)
 
 int main(int argc, char** argv) {
     // Room for a 4K client area with the window's menu bar and edge.
-    const COffscreenScreen screen(4096, 2400);
+    const COffscreenScreens screen({QRect(0, 0, 4096, 2400)});
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
     settings.StoreComputerSides();
 
-    gTickTimerId = StartGame(app);
+    gTickTimerId = screen.AsConfigured() ? StartGame(app) : 0;
     if (gTickTimerId == 0) {
         return 1;
     }

@@ -2,33 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BenchScenes.h"
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void RequireLoaded(const QImage& image, const char* what) {
-    if (image.isNull()) {
-        std::fprintf(stderr, "the %s could not be loaded\n", what);
-        std::exit(1);
-    }
-}
-
-}  // namespace
-
-CheckedArt::CheckedArt() {
-    RequireLoaded(background, "background");
-    for (const CSpriteSet* side : {&left, &right}) {
-        RequireLoaded(side->shipImage, "ship image");
-        RequireLoaded(side->shipMask, "ship mask");
-        RequireLoaded(side->shotImage, "shot image");
-        RequireLoaded(side->shotMask, "shot mask");
-    }
-    RequireLoaded(bars.leftBar, "left energy bar");
-    RequireLoaded(bars.rightBar, "right energy bar");
-}
+#include "BusyRound.h"
 
 CBattleRound BusyRoundWithHit() {
     CBattleRound round;

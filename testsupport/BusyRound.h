@@ -5,16 +5,6 @@
 #pragma once
 
 #include "battle/BattleRound.h"
-#include "render/GameArt.h"
-
-// What the drawing benchmarks draw: the game's own art, and a battle state that keeps a tick as
-// busy as the game gets.
-
-// The packaged art. Exits the program with a message when any image is missing: a benchmark of
-// null images would measure nothing.
-struct CheckedArt : GameArt {
-    CheckedArt();
-};
 
 // Both ships standing at their targets, driven by people so that no random target moves them,
 // with all ten shots in flight. The next tick draws both ships and all ten shots, and the

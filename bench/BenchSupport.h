@@ -7,7 +7,16 @@
 #include <chrono>
 #include <vector>
 
-// Timing the phases of a benchmark's iterations by hand.
+#include "BusyRound.h"
+#include "render/GameArt.h"
+
+// What the drawing benchmarks share: the game's own art, and timing iterations by hand.
+
+// The packaged art. Exits the program with a message when any image is missing: a benchmark of
+// null images would measure nothing.
+struct CheckedArt : GameArt {
+    CheckedArt();
+};
 
 using BenchClock = std::chrono::steady_clock;
 

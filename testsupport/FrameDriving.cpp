@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FrameDriving.h"
+
+#include <QCoreApplication>
+#include <QTimerEvent>
+#include <cstdio>
+
+#include "ModalAnswerer.h"
+#include "TickWatch.h"
+#include "Waiting.h"
+#include "app/ArenaCanvas.h"
+#include "app/ArenaFrame.h"
+#include "app/DuelApp.h"
+
+CArenaCanvas& CanvasOf(CArenaFrame& frame) {
+    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
+}
+
+bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
+    return WaitUntil([&] {
+        const QSize now = CanvasOf(frame).contentsRect().size();
+        frame.resize(frame.size() + (client - now));
+        return now == client;
+    });
+}
+
+void DeliverTick(CArenaFrame& frame, int tickTimerId) {
+    QTimerEvent event(tickTimerId);
+    QCoreApplication::sendEvent(&frame, &event);
+}
+
+void FlushUpdates() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+int StartGame(CDuelApp& app) {
+    const CModalAnswerer answerer(Accept);
+    app.InitInstance();
+    CTickWatch watch(*app.MainFrame());
+    if (!answerer.Done() || !watch.WaitForTicks(3)) {
+        std::fprintf(stderr, "the main window did not get past its setup dialog and tick\n");
+        return 0;
+    }
+    return watch.TickTimerId();
+}

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <cstdint>
+#include <vector>
+
+class CArenaFrame;
+
+// Watches the timer events that reach the main window, with the time of each. The window runs
+// one timer of its own, the tick, so the identifier seen most often is the tick's. A watch that
+// holds the ticks back also swallows them, so that only Tick() advances the battle and nothing
+// else runs between two ticks.
+class CTickWatch : public QObject {
+public:
+    enum class Mode { Pass, Hold };
+    explicit CTickWatch(CArenaFrame& frame, Mode mode = Mode::Pass);
+
+    struct TimerEvent {
+        int timerId;
+        std::int64_t nanoseconds;  // on the watch's monotonic clock
+    };
+    const std::vector<TimerEvent>& Seen() const { return seen; }
+    int Count() const { return static_cast<int>(seen.size()); }
+    std::int64_t Now() const { return clock.nsecsElapsed(); }
+
+    // The tick timer's identifier: the one seen most often; 0 before any was seen.
+    int TickTimerId() const;
+    // Runs the event loop until the window's timer has fired `count` more times; false on
+    // time-out.
+    bool WaitForTicks(int count);
+    // Runs one tick of the window's, past a hold: the timer event with the tick's identifier.
+    void Tick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CArenaFrame& frame;
+    Mode mode;
+    QElapsedTimer clock;
+    std::vector<TimerEvent> seen;
+    bool ticking = false;
+};
