@@ -5,8 +5,6 @@
 #include "TickWatch.h"
 
 #include <QTimerEvent>
-#include <algorithm>
-#include <map>
 
 #include "FrameDriving.h"
 #include "Waiting.h"
@@ -26,14 +24,16 @@ bool CTickWatch::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int CTickWatch::TickTimerId() const {
-    std::map<int, int> counts;
+    // The majority vote, which needs no memory: a tick's own events outnumber all others.
+    int candidate = 0;
+    int lead = 0;
     for (const TimerEvent& event : seen) {
-        ++counts[event.timerId];
+        if (lead == 0) {
+            candidate = event.timerId;
+        }
+        lead += event.timerId == candidate ? 1 : -1;
     }
-    const auto most =
-        std::max_element(counts.begin(), counts.end(),
-                         [](const auto& a, const auto& b) { return a.second < b.second; });
-    return most == counts.end() ? 0 : most->first;
+    return candidate;
 }
 
 bool CTickWatch::WaitForTicks(int count) {

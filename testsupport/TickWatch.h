@@ -12,7 +12,7 @@
 class CArenaFrame;
 
 // Watches the timer events that reach the main window, with the time of each. The window runs
-// one timer of its own, the tick, so the identifier seen most often is the tick's. A watch that
+// one timer of its own, the tick, so most of the events seen are the tick's. A watch that
 // holds the ticks back also swallows them, so that only Tick() advances the battle and nothing
 // else runs between two ticks.
 class CTickWatch : public QObject {
@@ -28,7 +28,8 @@ public:
     int Count() const { return static_cast<int>(seen.size()); }
     std::int64_t Now() const { return clock.nsecsElapsed(); }
 
-    // The tick timer's identifier: the one seen most often; 0 before any was seen.
+    // The tick timer's identifier: that of most of the events seen; 0 before any was seen. It
+    // allocates nothing, so a tick can be counted with it.
     int TickTimerId() const;
     // Runs the event loop until the window's timer has fired `count` more times; false on
     // time-out.
