@@ -5,15 +5,31 @@
 #include "FrameDriving.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTimerEvent>
 #include <cstdio>
 
 #include "ModalAnswerer.h"
 #include "TickWatch.h"
-#include "Waiting.h"
 #include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
+
+bool WaitUntil(const std::function<bool()>& done) {
+    // Wakes the loop now and then, so that waiting for events never outlasts the deadline.
+    QTimer wake;
+    wake.start(20);
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.hasExpired(kWaitMs)) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
 
 CArenaCanvas& CanvasOf(CArenaFrame& frame) {
     return *qobject_cast<CArenaCanvas*>(frame.centralWidget());

@@ -4,12 +4,21 @@
 
 #pragma once
 
+#include <functional>
+
 class CArenaCanvas;
 class CArenaFrame;
 class CDuelApp;
 class QSize;
 
 // Driving the real main window from outside, as the platform and the player would.
+
+// The longest anything here waits for the event loop to bring something about; longer is a
+// failure.
+inline constexpr int kWaitMs = 10000;
+
+// Runs the event loop until `done` returns true; false when kWaitMs have passed first.
+bool WaitUntil(const std::function<bool()>& done);
 
 CArenaCanvas& CanvasOf(CArenaFrame& frame);
 

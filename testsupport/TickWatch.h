@@ -5,20 +5,24 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QObject>
+#include <QTimerEvent>
 #include <cstdint>
 #include <vector>
 
-class CArenaFrame;
+#include "FrameDriving.h"
+#include "app/ArenaFrame.h"
 
 // Watches the timer events that reach the main window, with the time of each. The window runs
-// one timer of its own, the tick, so most of the events seen are the tick's. A watch that
-// holds the ticks back also swallows them, so that only Tick() advances the battle and nothing
-// else runs between two ticks.
+// one timer of its own, the tick, so most of the events seen are the tick's. A watch that holds
+// the ticks back also swallows them, so that only Tick() advances the battle and nothing else
+// runs between two ticks.
 class CTickWatch : public QObject {
 public:
     enum class Mode { Pass, Hold };
-    explicit CTickWatch(CArenaFrame& frame, Mode mode = Mode::Pass);
+    explicit CTickWatch(CArenaFrame& frame, Mode mode = Mode::Pass) : frame(frame), mode(mode) {
+        clock.start();
+        frame.installEventFilter(this);
+    }
 
     struct TimerEvent {
         int timerId;
@@ -28,17 +32,38 @@ public:
     int Count() const { return static_cast<int>(seen.size()); }
     std::int64_t Now() const { return clock.nsecsElapsed(); }
 
-    // The tick timer's identifier: that of most of the events seen; 0 before any was seen. It
-    // allocates nothing, so a tick can be counted with it.
-    int TickTimerId() const;
+    // The tick timer's identifier: that of most of the events seen (0 before any), by the
+    // majority vote, which allocates nothing, so a tick can be counted with it.
+    int TickTimerId() const {
+        int candidate = 0;
+        int lead = 0;
+        for (const TimerEvent& event : seen) {
+            candidate = lead == 0 ? event.timerId : candidate;
+            lead += event.timerId == candidate ? 1 : -1;
+        }
+        return candidate;
+    }
     // Runs the event loop until the window's timer has fired `count` more times; false on
     // time-out.
-    bool WaitForTicks(int count);
+    bool WaitForTicks(int count) {
+        const int target = Count() + count;
+        return WaitUntil([&] { return Count() >= target; });
+    }
     // Runs one tick of the window's, past a hold: the timer event with the tick's identifier.
-    void Tick();
+    void Tick() {
+        ticking = true;
+        DeliverTick(frame, TickTimerId());
+        ticking = false;
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Timer || ticking) {
+            return QObject::eventFilter(watched, event);
+        }
+        seen.push_back({static_cast<QTimerEvent*>(event)->timerId(), clock.nsecsElapsed()});
+        return mode == Mode::Hold;
+    }
 
 private:
     CArenaFrame& frame;
