@@ -5,7 +5,7 @@
 #include "BenchSupport.h"
 
 #include <algorithm>
-#include <cstddef>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,11 +36,13 @@ double SecondsSince(BenchClock::time_point start) {
     return std::chrono::duration<double>(BenchClock::now() - start).count();
 }
 
-double MedianMicroseconds(std::vector<double>& seconds) {
-    if (seconds.empty()) {
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) {
         return 0;
     }
-    const auto middle = seconds.begin() + static_cast<std::ptrdiff_t>(seconds.size() / 2);
-    std::nth_element(seconds.begin(), middle, seconds.end());
-    return *middle * 1e6;
+    const auto rank = static_cast<std::size_t>(
+        std::max(1.0, std::ceil(fraction * static_cast<double>(values.size()))));
+    const auto at = values.begin() + static_cast<std::ptrdiff_t>(std::min(rank, values.size()) - 1);
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
 }

@@ -10,7 +10,8 @@
 #include "BusyRound.h"
 #include "render/GameArt.h"
 
-// What the drawing benchmarks share: the game's own art, and timing iterations by hand.
+// What the benchmarks share: the game's own art, checked, and the figures of timings taken by
+// hand.
 
 // The packaged art. Exits the program with a message when any image is missing: a benchmark of
 // null images would measure nothing.
@@ -23,7 +24,7 @@ using BenchClock = std::chrono::steady_clock;
 // The seconds from `start` to now.
 double SecondsSince(BenchClock::time_point start);
 
-// The median of per-iteration times in seconds, in microseconds (0 for none). A benchmark on a
-// shared machine now and then loses its core for far longer than its work takes; the median
-// of its iterations ignores those losses where the mean carries them. Reorders `seconds`.
-double MedianMicroseconds(std::vector<double>& seconds);
+// The nearest-rank percentile: the smallest value that at least `fraction` of the values do not
+// exceed (0 for none). On a shared machine a run now and then loses its core for far longer
+// than its work takes; the median ignores those losses where the mean carries them.
+double Percentile(std::vector<double> values, double fraction);
