@@ -72,8 +72,11 @@ std::string CountedOrigins() {
 #endif
 
 #ifdef SKIRMORA_ADDRESS_SANITIZER
-// The sanitizer owns malloc; it tells of every allocation through its hooks instead.
-#include <sanitizer/allocator_interface.h>
+// The sanitizer owns malloc; it tells of every allocation through its hooks instead. Declared
+// here as the sanitizers' runtime exports it: GCC installs no header for it.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*allocated)(const volatile void*,
+                                                                           std::size_t),
+                                                         void (*freed)(const volatile void*));
 
 namespace {
 
