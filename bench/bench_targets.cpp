@@ -53,18 +53,13 @@ QHash<QString, Figures> FiguresByName(const QJsonArray& benchmarks) {
     return figures;
 }
 
-QString Verdict(bool met) {
-    return met ? QStringLiteral("met") : QStringLiteral("NOT MET");
-}
-
 // One line for one target, or a line that says why it cannot be judged.
 QString TargetLine(const QString& target, const QHash<QString, Figures>& figures) {
     const QStringList fields = target.split('|');
     const QString kind = fields.value(0);
-    const bool wellFormed = (kind == "ratio" && fields.size() == 6) ||
-                            (kind == "share" && fields.size() == 6) ||
-                            (kind == "rate" && fields.size() == 5);
-    if (!wellFormed) {
+    const int counters = kind == "ratio" ? 2 : 1;
+    if (!QStringList{"ratio", "share", "rate"}.contains(kind) ||
+        fields.size() != (kind == "rate" ? 5 : 6)) {
         return QStringLiteral("malformed target: %1").arg(target);
     }
     const QString label = fields[1].leftJustified(50);
@@ -72,25 +67,23 @@ QString TargetLine(const QString& target, const QHash<QString, Figures>& figures
     if (found == figures.end()) {
         return QStringLiteral("%1 not run").arg(label);
     }
-    const QJsonObject& entry = found->entry;
-    const QStringList counters = kind == "ratio" ? fields.mid(3, 2) : fields.mid(3, 1);
-    for (const QString& counter : counters) {
-        if (!entry.value(counter).isDouble()) {
+    for (const QString& counter : fields.mid(3, counters)) {
+        if (!found->entry.value(counter).isDouble()) {
             return QStringLiteral("%1 has no counter %2").arg(label, counter);
         }
     }
-    const double value = entry.value(fields[3]).toDouble();
+    const double value = found->entry.value(fields[3]).toDouble();
     const double limit = fields.last().toDouble();
+    const auto verdict = [](bool met) { return met ? "met" : "NOT MET"; };
     if (kind == "ratio") {
-        const double denominator = entry.value(fields[4]).toDouble();
-        const double ratio = value / denominator;
+        const double denominator = found->entry.value(fields[4]).toDouble();
         return QStringLiteral("%1 %2  (%3 / %4; target <= %5) %6")
             .arg(label)
-            .arg(ratio, 8, 'f', 3)
+            .arg(value / denominator, 8, 'f', 3)
             .arg(value, 0, 'f', 1)
             .arg(denominator, 0, 'f', 1)
             .arg(limit)
-            .arg(Verdict(ratio <= limit));
+            .arg(verdict(value / denominator <= limit));
     }
     if (kind == "share") {
         const double budgetMs = fields[4].toDouble();
@@ -101,13 +94,13 @@ QString TargetLine(const QString& target, const QHash<QString, Figures>& figures
             .arg(value, 0, 'f', 1)
             .arg(budgetMs)
             .arg(limit * 100)
-            .arg(Verdict(share <= limit));
+            .arg(verdict(share <= limit));
     }
     return QStringLiteral("%1 %2 /s  (target >= %3 /s) %4")
         .arg(label)
         .arg(value, 8, 'g', 3)
         .arg(limit, 0, 'g', 3)
-        .arg(Verdict(value >= limit));
+        .arg(verdict(value >= limit));
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 repetitions="${REPETITIONS:-5}"
 jobs="${JOBS:-$(nproc)}"
-targets=(render_bench model_bench window_tick_bench tick_allocations frame_cadence startup_time
-         bench_targets)
+targets=(render_bench model_bench window_tick_bench frame_cadence startup_time bench_targets)
 
 if [[ -n "${BUILD_DIR:-}" ]]; then
     build="$BUILD_DIR"
@@ -79,9 +78,6 @@ section "Main window tick (window_tick_bench)"
 run_gbench window_tick_bench \
     "share|window tick 1920x1080 (median), share of 30 ms|WindowTickBench/W:1920/H:1080/manual_time|tick_median_us|30|0.003" \
     "share|window tick 3840x2160 (median), share of 30 ms|WindowTickBench/W:3840/H:2160/manual_time|tick_median_us|30|0.01"
-
-section "Heap allocations per tick (tick_allocations)"
-"$bench/tick_allocations"
 
 section "Tick cadence and peak memory (frame_cadence)"
 "$bench/frame_cadence"

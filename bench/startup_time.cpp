@@ -5,19 +5,17 @@
 // Start-up time: from the moment a process is started to the first paint of the setup dialog,
 // the first thing the player sees. The program starts itself again and again; each child
 // builds the application exactly as the game's main does and watches, through an event filter
-// on the application, for the first paint event of a dialog, then reports when it came and
-// ends the game the orderly way. The parent takes the time just before it starts a child, on
-// the monotonic clock both share, so the figure includes loading the program and its
-// libraries.
+// on the application, for the first paint event of a dialog, then writes when it came to a
+// file the parent named and ends the game the orderly way. The parent takes the time just
+// before it starts a child, on the monotonic clock both share, so the figure includes loading
+// the program and its libraries.
 //
 // Usage: startup_time [runs]   (default 10, after one run that warms the file cache)
 
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <QDialog>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <algorithm>
@@ -26,9 +24,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/DuelApp.h"
 #include "app/ShutdownSignals.h"
 
@@ -36,8 +36,10 @@ extern char** environ;
 
 namespace {
 
-// Tells a child when its parent started it, in nanoseconds on the monotonic clock.
+// Tell a child when its parent started it, in nanoseconds on the monotonic clock, and where
+// to write its milestones.
 constexpr char kLaunchedVariable[] = "SKIRMORA_BENCH_LAUNCHED_NS";
+constexpr char kReportVariable[] = "SKIRMORA_BENCH_REPORT";
 
 std::int64_t MonotonicNanoseconds() {
     timespec now{};
@@ -45,7 +47,8 @@ std::int64_t MonotonicNanoseconds() {
     return std::int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
 }
 
-// The milestones of one start-up, in milliseconds after the launch.
+// The milestones of one start-up, in milliseconds after the launch: main entered, the
+// application built, the setup dialog's first paint.
 class CStartupWatch : public QObject {
 public:
     CStartupWatch(std::int64_t launched, CDuelApp& app) : launched(launched), app(app) {}
@@ -59,8 +62,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!painted && event->type() == QEvent::Paint && qobject_cast<QDialog*>(watched)) {
             painted = true;
-            std::printf("%.2f %.2f %.2f\n", mainEntered, applicationBuilt, Since());
-            std::fflush(stdout);
+            std::ofstream(std::getenv(kReportVariable))
+                << mainEntered << ' ' << applicationBuilt << ' ' << Since() << '\n';
             // Not from inside the paint: the shutdown closes the very dialog being painted.
             QMetaObject::invokeMethod(&app, &CDuelApp::RequestShutdown, Qt::QueuedConnection);
         }
@@ -87,50 +90,19 @@ int RunChild(int argc, char** argv, std::int64_t launched) {
     return app.exec();
 }
 
-struct Milestones {
-    double mainEntered = 0;
-    double applicationBuilt = 0;
-    double firstPaint = 0;
-};
-
-// Starts one child and reads its milestones; false when it reported none.
-bool LaunchOnce(const char* self, Milestones& milestones) {
-    int output[2];
-    if (pipe(output) != 0) {
-        return false;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, output[0]);
-
-    const std::string launched = std::to_string(MonotonicNanoseconds());
-    setenv(kLaunchedVariable, launched.c_str(), 1);
-    char* const childArgv[] = {const_cast<char*>(self), nullptr};
+// Starts one child and waits for it; false when it reported no paint.
+bool LaunchOnce(const std::string& self, const std::string& report, double milestones[3]) {
+    std::filesystem::remove(report);
+    setenv(kLaunchedVariable, std::to_string(MonotonicNanoseconds()).c_str(), 1);
+    char* const childArgv[] = {const_cast<char*>(self.c_str()), nullptr};
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, self, &actions, nullptr, childArgv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(output[1]);
-    if (spawned != 0) {
-        close(output[0]);
+    int status = 0;
+    if (posix_spawn(&child, self.c_str(), nullptr, nullptr, childArgv, environ) != 0 ||
+        waitpid(child, &status, 0) != child) {
         return false;
     }
-    std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(output[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return std::sscanf(text.c_str(), "%lf %lf %lf", &milestones.mainEntered,
-                       &milestones.applicationBuilt, &milestones.firstPaint) == 3;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    std::ifstream in(report);
+    return static_cast<bool>(in >> milestones[0] >> milestones[1] >> milestones[2]);
 }
 
 int RunParent(int runs) {
@@ -140,6 +112,8 @@ int RunParent(int runs) {
         std::perror("mkdtemp");
         return 1;
     }
+    const std::string report = std::string(home) + "/milestones";
+    setenv(kReportVariable, report.c_str(), 1);
     setenv("XDG_CONFIG_HOME", home, 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // A private runtime folder where there is none, so that Qt does not stop to warn about it.
@@ -150,16 +124,16 @@ int RunParent(int runs) {
     std::printf("  %-8s %10s %12s %12s\n", "run", "main", "application", "first paint");
     std::vector<double> firstPaints;
     for (int run = 0; run <= runs; ++run) {
-        Milestones milestones;
-        if (!LaunchOnce(self.c_str(), milestones)) {
+        double milestones[3];
+        if (!LaunchOnce(self, report, milestones)) {
             std::fprintf(stderr, "run %d reported no paint of the setup dialog\n", run);
             continue;
         }
         std::printf("  %-8s %10.1f %12.1f %12.1f\n",
-                    run == 0 ? "warm-up" : std::to_string(run).c_str(), milestones.mainEntered,
-                    milestones.applicationBuilt, milestones.firstPaint);
+                    run == 0 ? "warm-up" : std::to_string(run).c_str(), milestones[0],
+                    milestones[1], milestones[2]);
         if (run > 0) {
-            firstPaints.push_back(milestones.firstPaint);
+            firstPaints.push_back(milestones[2]);
         }
     }
     std::filesystem::remove_all(home);
@@ -167,8 +141,8 @@ int RunParent(int runs) {
         return 1;
     }
     std::printf("  first paint: min %.1f, median %.1f, max %.1f ms over %zu runs\n",
-                *std::min_element(firstPaints.begin(), firstPaints.end()), Median(firstPaints),
-                *std::max_element(firstPaints.begin(), firstPaints.end()), firstPaints.size());
+                Percentile(firstPaints, 0), Percentile(firstPaints, 0.5),
+                Percentile(firstPaints, 1), firstPaints.size());
     return 0;
 }
 
@@ -178,6 +152,5 @@ int main(int argc, char** argv) {
     if (const char* launched = std::getenv(kLaunchedVariable)) {
         return RunChild(argc, argv, std::strtoll(launched, nullptr, 10));
     }
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    return RunParent(runs);
+    return RunParent(argc > 1 ? std::max(1, std::atoi(argv[1])) : 10);
 }

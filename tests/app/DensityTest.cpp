@@ -9,13 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <QBackingStore>
-#include <QFile>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <string>
 
 #include "GuiTestSupport.h"
+#include "OffscreenScreens.h"
 #include "SamePixels.h"
 #include "app/DuelApp.h"
 
@@ -110,15 +110,7 @@ TEST_F(DensityTest, TheWindowShowsTheSimulatorsPictureOfTheSameBattlePixelForPix
 // the pixel ratio comes from QT_SCALE_FACTOR.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    const QTemporaryDir dir;
-    QFile config(dir.filePath("screens.json"));
-    if (!config.open(QIODevice::WriteOnly) ||
-        config.write(R"({"screens":[{"name":"test","x":0,"y":0,"width":1600,"height":1200,)"
-                     R"("dpi":96,"dpr":1}]})") < 0) {
-        return 1;
-    }
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    const COffscreenScreens screen({QRect(0, 0, 1600, 1200)});
     const CDuelApp application(argc, argv);
     return RUN_ALL_TESTS();
 }

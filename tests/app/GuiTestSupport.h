@@ -9,21 +9,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTimerEvent>
 #include <QtTest/QTest>
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <tuple>
+#include <utility>
 
+#include "FrameDriving.h"
+#include "ModalAnswerer.h"
+#include "ScratchSettingsHome.h"
+#include "TickWatch.h"
 #include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
 #include "app/SettingsStore.h"
@@ -40,59 +39,18 @@
 inline constexpr QRect kTestScreen{0, 0, 1024, 738};
 inline constexpr QRect kSecondScreen{1024, 0, 800, 600};
 
-// A settings home of the test's own in XDG_CONFIG_HOME while the object lives, with the company
-// key set as the application sets it. The test executables' names have no extension, so the
-// application name is the application key.
-class ScopedConfigHome {
+// The scratch settings home, able to seed the settings file for a test.
+class ScopedConfigHome : public CScratchSettingsHome {
 public:
-    ScopedConfigHome() {
-        saved = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-        SetCompanyKey(QString::fromLatin1(kCompanyKey));
-    }
-    ~ScopedConfigHome() { qputenv("XDG_CONFIG_HOME", saved); }
-
-    QString Path() const { return home.path(); }
-    void Seed(const QByteArray& iniText) const {
-        ASSERT_TRUE(QDir(home.path()).mkpath("Brontel"));
-        QFile file(home.filePath("Brontel/" + QCoreApplication::applicationName() + ".conf"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(iniText), iniText.size());
-    }
-
-private:
-    QTemporaryDir home;
-    QByteArray saved;
+    void Seed(const QByteArray& iniText) const { ASSERT_TRUE(WriteFile(iniText)); }
 };
 
-// Hands the next modal dialog to `answer` every few milliseconds, from inside its modal loop,
-// until the answer returns true; a dialog still open after ten seconds fails the test.
-class ModalAnswerer {
+// The modal-dialog answerer, whose giving up fails the test.
+class ModalAnswerer : public CModalAnswerer {
 public:
-    using Answer = std::function<bool(QDialog& dialog)>;
-    explicit ModalAnswerer(Answer answer) {
-        clock.start();
-        QObject::connect(&poller, &QTimer::timeout, [this, answer] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (clock.elapsed() > 10000) {
-                poller.stop();
-                ADD_FAILURE() << "no dialog came up, or it stayed open";
-                if (dialog != nullptr) {
-                    dialog->reject();
-                }
-            } else if (dialog != nullptr && dialog->isVisible() && answer(*dialog)) {
-                done = true;
-                poller.stop();
-            }
-        });
-        poller.start(5);
-    }
-    bool Done() const { return done; }
-
-private:
-    QTimer poller;
-    QElapsedTimer clock;
-    bool done = false;
+    explicit ModalAnswerer(Answer answer)
+        : CModalAnswerer(std::move(answer),
+                         [] { ADD_FAILURE() << "no dialog came up, or it stayed open"; }) {}
 };
 
 inline bool ClickOk(QDialog& dialog) {
@@ -113,43 +71,6 @@ inline void ClickIndicator(QCheckBox& box) {
     QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
-// The object the main window's tick timer delivers its expiries to.
-inline CTickTimer& TickTimerOf(CArenaFrame& frame) {
-    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-// Counts the tick timer's expiries and swallows them, so that only Tick() advances the battle
-// and nothing else runs between two ticks.
-class TickGate : public QObject {
-public:
-    explicit TickGate(CArenaFrame& frame) : timer(TickTimerOf(frame)) {
-        timer.installEventFilter(this);
-    }
-    void Tick() {
-        passing = true;
-        QTimerEvent event(timerId);
-        QCoreApplication::sendEvent(&timer, &event);
-        passing = false;
-    }
-
-    int count = 0;
-    int timerId = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Timer || passing) {
-            return false;
-        }
-        ++count;
-        timerId = static_cast<QTimerEvent*>(event)->timerId();
-        return true;
-    }
-
-private:
-    CTickTimer& timer;
-    bool passing = false;
-};
-
 // Builds the main window, answering the setup dialog its constructor runs with OK.
 inline std::unique_ptr<CArenaFrame> MakeFrame() {
     const ModalAnswerer answerer(ClickOk);
@@ -161,19 +82,6 @@ inline std::unique_ptr<CArenaFrame> MakeFrame() {
 inline bool ShowAndExpose(CArenaFrame& frame) {
     frame.show();
     return QTest::qWaitForWindowExposed(&frame);
-}
-
-inline CArenaCanvas& CanvasOf(CArenaFrame& frame) {
-    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
-}
-
-// Resizes the main window until the canvas's client area has the given size.
-inline bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
-    return QTest::qWaitFor([&] {
-        const QSize now = CanvasOf(frame).contentsRect().size();
-        frame.resize(frame.size() + (client - now));
-        return now == client;
-    });
 }
 
 // What the window shows in its client area, in device pixels: the window grabbed from its screen
@@ -199,8 +107,8 @@ protected:
     void SetUp() override {
         frame = MakeFrame();
         ASSERT_TRUE(ShowAndExpose(*frame));
-        gate = std::make_unique<TickGate>(*frame);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return gate->count > 0; })) << "the tick timer is idle";
+        gate = std::make_unique<CTickWatch>(*frame, CTickWatch::Mode::Hold);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gate->Count() > 0; })) << "the tick timer is idle";
         frame->Battle().NewRound();  // after whatever ticks ran before the gate
     }
     CShip& Left() { return frame->Battle().leftShip; }
@@ -221,7 +129,7 @@ protected:
 
     ScopedConfigHome home;
     std::unique_ptr<CArenaFrame> frame;
-    std::unique_ptr<TickGate> gate;
+    std::unique_ptr<CTickWatch> gate;
 };
 
 inline auto Fields(const CShip& s) {

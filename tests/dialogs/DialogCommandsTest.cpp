@@ -194,9 +194,9 @@ TEST_F(MenuCommandsTest, AboutOpensCentredOverTheMainWindowInsideTheWorkAreaWhil
                 << mainWindow.x() << ", " << mainWindow.y();
             EXPECT_TRUE(frame->TickRunning());
             if (!timerEventsWhenShown) {
-                timerEventsWhenShown = gate->count;
+                timerEventsWhenShown = gate->Count();
             }
-            return gate->count > *timerEventsWhenShown + 1 && ClickOk(dialog);
+            return gate->Count() > *timerEventsWhenShown + 1 && ClickOk(dialog);
         });
         MenuAction(*frame, "O Aplikaci")->trigger();
         ASSERT_TRUE(answerer.Done());

@@ -8,17 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <cstdint>
 #include <memory>
 
+#include "FrameDriving.h"
+#include "ModalAnswerer.h"
+#include "ScratchSettingsHome.h"
 #include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
-#include "app/SettingsStore.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
 #include "play/Sequence.h"
@@ -82,22 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ExtremeClient,
                                     std::to_string(info.param.height);
                          });
 
-// Accepts the setup dialog that the main window runs from its constructor.
-void AcceptSetupDialogSoon() {
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->accept();
-        } else {
-            AcceptSetupDialogSoon();
-        }
-    });
-}
-
 TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    SetCompanyKey(QStringLiteral("SkirmoraTests"));
-    AcceptSetupDialogSoon();
+    const CScratchSettingsHome home;
+    // Accepts the setup dialog that the main window runs from its constructor.
+    const CModalAnswerer answerer(Accept, [] { ADD_FAILURE() << "the setup dialog stayed"; });
     CArenaFrame frame;
     frame.Battle().leftShip.computer = frame.Battle().rightShip.computer = true;
     frame.show();
@@ -120,8 +107,8 @@ TEST(ResizeStorm, LeavesThePictureAsAFreshPaintDrawsIt) {
     const GameArt art;
     CSurface fresh(frame.Extent().Width(), frame.Extent().Height());
     PaintScene(round, art.View(), frame.Extent(), fresh);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    const QRect client = qobject_cast<CArenaCanvas*>(frame.centralWidget())->ClientDeviceRect();
+    FlushUpdates();
+    const QRect client = CanvasOf(frame).ClientDeviceRect();
     const QImage shown = frame.screen()
                              ->grabWindow(frame.winId())
                              .toImage()

@@ -2,8 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BenchScenes.h"
+#include "BenchSupport.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,21 +32,17 @@ CheckedArt::CheckedArt() {
     RequireLoaded(bars.rightBar, "right energy bar");
 }
 
-CBattleRound BusyRoundWithHit() {
-    CBattleRound round;
-    round.NewRound();
-    round.leftShip.computer = false;
-    round.rightShip.computer = false;
-    round.leftShip.x = round.leftShip.targetX = 150;
-    round.leftShip.y = round.leftShip.targetY = 150;
-    round.rightShip.x = round.rightShip.targetX = 450;
-    round.rightShip.y = round.rightShip.targetY = 250;
-    // Spread over the field, each well outside the opposing ship's hit window...
-    for (int i = 0; i < kShotSlots; ++i) {
-        round.leftShip.shots[i] = {200 + 50 * i, 40 + 20 * i};
-        round.rightShip.shots[i] = {400 - 60 * i, 190 + 20 * i};
+double SecondsSince(BenchClock::time_point start) {
+    return std::chrono::duration<double>(BenchClock::now() - start).count();
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) {
+        return 0;
     }
-    // ...except this missile, which the step carries to 40 units left of the rebels' ship.
-    round.leftShip.shots[kShotSlots - 1] = {400, 250};
-    return round;
+    const auto rank = static_cast<std::size_t>(
+        std::max(1.0, std::ceil(fraction * static_cast<double>(values.size()))));
+    const auto at = values.begin() + static_cast<std::ptrdiff_t>(std::min(rank, values.size()) - 1);
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
 }

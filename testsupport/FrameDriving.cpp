@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FrameDriving.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QTimerEvent>
+#include <cstdio>
+
+#include "ModalAnswerer.h"
+#include "TickWatch.h"
+#include "app/ArenaCanvas.h"
+#include "app/ArenaFrame.h"
+#include "app/DuelApp.h"
+#include "app/TickTimer.h"
+
+bool WaitUntil(const std::function<bool()>& done) {
+    // Wakes the loop now and then, so that waiting for events never outlasts the deadline.
+    QTimer wake;
+    wake.start(20);
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.hasExpired(kWaitMs)) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+CArenaCanvas& CanvasOf(CArenaFrame& frame) {
+    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
+}
+
+CTickTimer& TickTimerOf(CArenaFrame& frame) {
+    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
+    return WaitUntil([&] {
+        const QSize now = CanvasOf(frame).contentsRect().size();
+        frame.resize(frame.size() + (client - now));
+        return now == client;
+    });
+}
+
+void DeliverTick(CArenaFrame& frame, int tickTimerId) {
+    QTimerEvent event(tickTimerId);
+    QCoreApplication::sendEvent(&TickTimerOf(frame), &event);
+}
+
+void FlushUpdates() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+int StartGame(CDuelApp& app) {
+    const CModalAnswerer answerer(Accept);
+    app.InitInstance();
+    CTickWatch watch(*app.MainFrame());
+    if (!answerer.Done() || !watch.WaitForTicks(3)) {
+        std::fprintf(stderr, "the main window did not get past its setup dialog and tick\n");
+        return 0;
+    }
+    return watch.TickTimerId();
+}

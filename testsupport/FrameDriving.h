@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Skirmora developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <functional>
+
+class CArenaCanvas;
+class CArenaFrame;
+class CDuelApp;
+class CTickTimer;
+class QSize;
+
+// Driving the real main window from outside, as the platform and the player would.
+
+// The longest anything here waits for the event loop to bring something about; longer is a
+// failure.
+inline constexpr int kWaitMs = 10000;
+
+// Runs the event loop until `done` returns true; false when kWaitMs have passed first.
+bool WaitUntil(const std::function<bool()>& done);
+
+CArenaCanvas& CanvasOf(CArenaFrame& frame);
+
+// The object the main window's tick timer delivers its expiries to.
+CTickTimer& TickTimerOf(CArenaFrame& frame);
+
+// Resizes the window until its client area has the given size in logical pixels, running the
+// event loop meanwhile; false on time-out.
+bool ResizeClientTo(CArenaFrame& frame, const QSize& client);
+
+// Runs one tick of the window synchronously, as its timer would: the timer event the tick timer
+// handles, delivered with the tick's identifier.
+void DeliverTick(CArenaFrame& frame, int tickTimerId);
+
+// Paints, synchronously, what the window's updates have asked Qt to show: the repaint that the
+// event loop would run next. No timers run meanwhile, so no tick slips in.
+void FlushUpdates();
+
+// Starts the game as the program's start-up does (the main window built, its setup dialog
+// answered with OK, the window shown) and waits until it ticks. Returns the tick timer's
+// identifier; 0 when the game did not get that far, which is reported on standard error.
+int StartGame(CDuelApp& app);
