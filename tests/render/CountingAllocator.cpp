@@ -6,6 +6,7 @@
 
 #include <execinfo.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
@@ -109,10 +110,24 @@ void* realloc(void* pointer, std::size_t size) noexcept {
     Count();
     return __libc_realloc(pointer, size);
 }
-// Where the standard library takes memory for over-aligned new.
+// Where the standard library takes memory for over-aligned new: aligned_alloc or, in the
+// libstdc++ of newer releases, posix_memalign.
 void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept {
     Count();
     return __libc_memalign(alignment, size);
+}
+int posix_memalign(void** result, std::size_t alignment, std::size_t size) noexcept {
+    Count();
+    const bool powerOfTwo = alignment != 0 && (alignment & (alignment - 1)) == 0;
+    if (!powerOfTwo || alignment % sizeof(void*) != 0) {
+        return EINVAL;
+    }
+    void* const block = __libc_memalign(alignment, size);
+    if (block == nullptr) {
+        return ENOMEM;
+    }
+    *result = block;
+    return 0;
 }
 }
 #endif
