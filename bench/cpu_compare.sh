@@ -29,8 +29,10 @@ number="${DISPLAY_NUMBER:-97}"
 size=702x476
 
 for tool in Xvfb openbox xdotool pgrep; do
-    command -v "$tool" >/dev/null ||
-        { echo "cpu_compare: $tool is missing (Debian packages xvfb, openbox, xdotool)" >&2; exit 1; }
+    if ! command -v "$tool" >/dev/null; then
+        echo "cpu_compare: $tool is missing (Debian packages xvfb, openbox, xdotool)" >&2
+        exit 1
+    fi
 done
 build="${BUILD_DIR:-$root/build/release}"
 if [[ -z "${BUILD_DIR:-}" ]]; then
