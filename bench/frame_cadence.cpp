@@ -74,8 +74,7 @@ int main(int argc, char** argv) {
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
-    settings.StoreComputerSides();
-    if (!screen.AsConfigured() || StartGame(app) == 0 ||
+    if (!screen.AsConfigured() || StartComputerGame(app) == 0 ||
         !ResizeClientTo(*app.MainFrame(), client)) {
         std::fprintf(stderr, "the game did not start at a client area of that size\n");
         return 1;

@@ -72,9 +72,8 @@ int main(int argc, char** argv) {
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
-    settings.StoreComputerSides();
 
-    gTickTimerId = screen.AsConfigured() ? StartGame(app) : 0;
+    gTickTimerId = screen.AsConfigured() ? StartComputerGame(app) : 0;
     if (gTickTimerId == 0) {
         return 1;
     }

@@ -15,6 +15,7 @@
 #include "app/ArenaCanvas.h"
 #include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
+#include "app/SettingsStore.h"
 #include "app/TickTimer.h"
 
 bool WaitUntil(const std::function<bool()>& done) {
@@ -57,7 +58,9 @@ void FlushUpdates() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
-int StartGame(CDuelApp& app) {
+int StartComputerGame(CDuelApp& app) {
+    WriteSettingInt(kGameSection, kLeftPlayerValue, kComputerDriven);
+    WriteSettingInt(kGameSection, kRightPlayerValue, kComputerDriven);
     const CModalAnswerer answerer(Accept);
     app.InitInstance();
     CTickWatch watch(*app.MainFrame());

@@ -38,7 +38,8 @@ void DeliverTick(CArenaFrame& frame, int tickTimerId);
 // event loop would run next. No timers run meanwhile, so no tick slips in.
 void FlushUpdates();
 
-// Starts the game as the program's start-up does (the main window built, its setup dialog
-// answered with OK, the window shown) and waits until it ticks. Returns the tick timer's
-// identifier; 0 when the game did not get that far, which is reported on standard error.
-int StartGame(CDuelApp& app);
+// Starts a game of computer against computer as the program's start-up does (both sides stored
+// as an earlier game would have left them, the main window built, its setup dialog answered
+// with OK, the window shown) and waits until it ticks. Returns the tick timer's identifier; 0
+// when the game did not get that far, which is reported on standard error.
+int StartComputerGame(CDuelApp& app);
