@@ -11,23 +11,15 @@
 #   REPETITIONS   repetitions of each Google Benchmark, interleaved at random so that slow
 #                 phases of a shared machine hit all benchmarks alike; the targets use the
 #                 medians (default 5)
-#   BUILD_DIR     build in this directory (Release, configured like the preset) instead of the
-#                 release preset's own
 #   JOBS          parallel build jobs (default: all cores)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 targets=(render_bench model_bench window_tick_bench frame_cadence startup_time bench_targets)
-build="${BUILD_DIR:-$root/build/release}"
-if [[ -n "${BUILD_DIR:-}" ]]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKIRMORA_WERROR=ON \
-        -DSKIRMORA_BUILD_BENCHMARKS=ON >/dev/null
-else
-    cmake --preset release >/dev/null
-fi
-cmake --build "$build" --parallel "${JOBS:-$(nproc)}" --target "${targets[@]}"
-bench="$build/bench"
+cmake --preset release >/dev/null
+cmake --build --preset release --parallel "${JOBS:-$(nproc)}" --target "${targets[@]}"
+bench="$root/build/release/bench"
 
 # Everything runs on the offscreen platform; a private runtime folder keeps Qt from warning
 # about a missing one.
