@@ -9,13 +9,9 @@
 # time at the same size on the offscreen platform. The target: this tree's peak is lower by at
 # least one full picture of the client area (width x height x 4 bytes).
 #
-#   OTHER_FRAME_CADENCE=/path/to/old/build/bench/frame_cadence bash bench/memory_compare.sh
-#
-# Environment:
-#   OTHER_FRAME_CADENCE  the other build's frame_cadence (required)
-#   CLIENT               client size (default 3840x2160)
-#   SECONDS_EACH         seconds of play each (default 10)
-#   BUILD_DIR            this tree's release build (default build/release, built here)
+# Environment: OTHER_FRAME_CADENCE, the other build's frame_cadence (required); CLIENT, the
+# client size (default 3840x2160); SECONDS_EACH, seconds of play each (default 10); BUILD_DIR,
+# this tree's release build (default build/release, built here).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
