@@ -65,30 +65,19 @@ QString TargetLine(const QString& target, const QHash<QString, QJsonObject>& fig
     const auto verdict = [](bool met) { return met ? "met" : "NOT MET"; };
     if (kind == "ratio") {
         const double denominator = entry.value(fields[4]).toDouble();
-        return QStringLiteral("%1 %2  (%3 / %4; target <= %5) %6")
-            .arg(label)
-            .arg(value / denominator, 8, 'f', 3)
-            .arg(value, 0, 'f', 1)
-            .arg(denominator, 0, 'f', 1)
-            .arg(limit)
-            .arg(verdict(value / denominator <= limit));
+        const double ratio = value / denominator;
+        return label + QString::asprintf(" %8.3f  (%.1f / %.1f; target <= %g) %s", ratio, value,
+                                         denominator, limit, verdict(ratio <= limit));
     }
     if (kind == "share") {
         const double budgetMs = fields[4].toDouble();
         const double share = value * 1e-3 / budgetMs;
-        return QStringLiteral("%1 %2 %  (%3 us of %4 ms; target <= %5 %) %6")
-            .arg(label)
-            .arg(share * 100, 7, 'f', 3)
-            .arg(value, 0, 'f', 1)
-            .arg(budgetMs)
-            .arg(limit * 100)
-            .arg(verdict(share <= limit));
+        return label + QString::asprintf(" %7.3f %%  (%.1f us of %g ms; target <= %g %%) %s",
+                                         share * 100, value, budgetMs, limit * 100,
+                                         verdict(share <= limit));
     }
-    return QStringLiteral("%1 %2 /s  (target >= %3 /s) %4")
-        .arg(label)
-        .arg(value, 8, 'g', 3)
-        .arg(limit, 0, 'g', 3)
-        .arg(verdict(value >= limit));
+    return label + QString::asprintf(" %8.3g /s  (target >= %.3g /s) %s", value, limit,
+                                     verdict(value >= limit));
 }
 
 }  // namespace
