@@ -10,7 +10,7 @@
 // before it starts a child, on the monotonic clock both share, so the figure includes loading
 // the program and its libraries.
 //
-// Usage: startup_time [runs]   (default 10, after one run that warms the file cache)
+// Usage: startup_time   (ten runs, after one that warms the file cache)
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -18,7 +18,6 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMetaObject>
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +39,7 @@ namespace {
 // to write its milestones.
 constexpr char kLaunchedVariable[] = "SKIRMORA_BENCH_LAUNCHED_NS";
 constexpr char kReportVariable[] = "SKIRMORA_BENCH_REPORT";
+constexpr int kRuns = 10;
 
 std::int64_t MonotonicNanoseconds() {
     timespec now{};
@@ -96,16 +96,15 @@ bool LaunchOnce(const std::string& self, const std::string& report, double miles
     setenv(kLaunchedVariable, std::to_string(MonotonicNanoseconds()).c_str(), 1);
     char* const childArgv[] = {const_cast<char*>(self.c_str()), nullptr};
     pid_t child = 0;
-    int status = 0;
     if (posix_spawn(&child, self.c_str(), nullptr, nullptr, childArgv, environ) != 0 ||
-        waitpid(child, &status, 0) != child) {
+        waitpid(child, nullptr, 0) != child) {
         return false;
     }
     std::ifstream in(report);
     return static_cast<bool>(in >> milestones[0] >> milestones[1] >> milestones[2]);
 }
 
-int RunParent(int runs) {
+int RunParent() {
     // Each child plays on the offscreen platform with a settings home of its own.
     char home[] = "/tmp/skirmora-startup-XXXXXX";
     if (mkdtemp(home) == nullptr) {
@@ -123,7 +122,7 @@ int RunParent(int runs) {
     std::printf("Start-up to the setup dialog's first paint (ms after the process was started):\n");
     std::printf("  %-8s %10s %12s %12s\n", "run", "main", "application", "first paint");
     std::vector<double> firstPaints;
-    for (int run = 0; run <= runs; ++run) {
+    for (int run = 0; run <= kRuns; ++run) {
         double milestones[3];
         if (!LaunchOnce(self, report, milestones)) {
             std::fprintf(stderr, "run %d reported no paint of the setup dialog\n", run);
@@ -152,5 +151,5 @@ int main(int argc, char** argv) {
     if (const char* launched = std::getenv(kLaunchedVariable)) {
         return RunChild(argc, argv, std::strtoll(launched, nullptr, 10));
     }
-    return RunParent(argc > 1 ? std::max(1, std::atoi(argv[1])) : 10);
+    return RunParent();
 }
