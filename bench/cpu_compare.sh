@@ -85,7 +85,8 @@ cpu_ns() {
 # The first visible window of a process whose name matches, waited for.
 window_of() {
     for _ in $(seq 100); do
-        xdotool search --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1 | grep . && return
+        xdotool search --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1 | grep . &&
+            return
         sleep 0.1
     done
     return 1

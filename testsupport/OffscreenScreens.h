@@ -20,13 +20,11 @@ public:
         // The platform takes the screens in the order of their names.
         QStringList entries;
         for (const QRect& rect : screens) {
-            entries << QStringLiteral(R"({"name":"screen%1","x":%2,"y":%3,"width":%4,)"
-                                      R"("height":%5,"logicalDpi":96,"dpr":1})")
-                           .arg(entries.size() + 1)
-                           .arg(rect.x())
-                           .arg(rect.y())
-                           .arg(rect.width())
-                           .arg(rect.height());
+            entries << QString::asprintf(
+                R"({"name":"screen%d","x":%d,"y":%d,"width":%d,"height":%d,)"
+                R"("logicalDpi":96,"dpr":1})",
+                static_cast<int>(entries.size()) + 1, rect.x(), rect.y(), rect.width(),
+                rect.height());
         }
         const QByteArray json = R"({"screens":[)" + entries.join(',').toUtf8() + "]}";
         QFile file(configDir.filePath(QStringLiteral("screens.json")));
