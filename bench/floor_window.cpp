@@ -38,21 +38,18 @@ public:
     CFloorWindow() : store(this) {}
 
 protected:
+    // The first expose paints everything and starts the ticks; a later one shows the store again.
     void exposeEvent(QExposeEvent*) override {
-        if (!isExposed()) {
-            return;
-        }
-        if (!painted) {
+        if (isExposed() && timerId == 0) {
             PaintAll();
             timerId = startTimer(kTickMs, Qt::PreciseTimer);
-        } else {
+        } else if (isExposed()) {
             store.flush(QRect(QPoint(0, 0), size()));
         }
     }
 
     void resizeEvent(QResizeEvent*) override {
         store.resize(size());
-        painted = false;
         if (isExposed()) {
             PaintAll();
         }
@@ -111,13 +108,11 @@ private:
         Fill(all, 0xFF000010);
         store.endPaint();
         store.flush(all);
-        painted = true;
     }
 
     QBackingStore store;
     int timerId = 0;
     long long ticks = 0;
-    bool painted = false;
 };
 
 }  // namespace
