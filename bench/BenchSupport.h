@@ -35,7 +35,6 @@ struct CheckedArt : GameArt {
 
 using BenchClock = std::chrono::steady_clock;
 
-// The seconds from `start` to now.
 inline double SecondsSince(BenchClock::time_point start) {
     return std::chrono::duration<double>(BenchClock::now() - start).count();
 }

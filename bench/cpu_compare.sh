@@ -167,11 +167,7 @@ for _ in $(seq "$seconds"); do
 done
 # Milliseconds of CPU over the measured seconds; 0 for a program that never came up.
 for name in "${names[@]}"; do
-    if [[ -n "${pid_of[$name]:-}" ]]; then
-        cpu_ms[$name]=$((($(cpu_ns "${pid_of[$name]}") - ${cpu_ms[$name]}) / 1000000))
-    else
-        cpu_ms[$name]=0
-    fi
+    cpu_ms[$name]=$((($(cpu_ns "${pid_of[$name]:-none}") - ${cpu_ms[$name]:-0}) / 1000000))
 done
 if [[ -n "${SCREENSHOT_DIR:-}" ]] && command -v import >/dev/null; then
     for name in "${names[@]}"; do
