@@ -64,7 +64,7 @@ int StartComputerGame(CDuelApp& app) {
     const CModalAnswerer answerer(Accept);
     app.InitInstance();
     CTickWatch watch(*app.MainFrame());
-    if (!answerer.Done() || !watch.WaitForTicks(3)) {
+    if (!answerer.Done() || !WaitUntil([&] { return watch.Count() >= 3; })) {
         std::fprintf(stderr, "the main window did not get past its setup dialog and tick\n");
         return 0;
     }

@@ -30,12 +30,6 @@ public:
     // The identifier of the timer's latest expiry (0 before any): a restarted timer has a new one.
     int TickTimerId() const { return timerId; }
 
-    // Runs the event loop until the window's timer has fired `count` more times; false on
-    // time-out.
-    bool WaitForTicks(int count) {
-        const int target = Count() + count;
-        return WaitUntil([&] { return Count() >= target; });
-    }
     // Runs one tick of the window's, past a hold.
     void Tick() {
         ticking = true;
