@@ -14,9 +14,6 @@
 #include "BusyRound.h"
 #include "render/GameArt.h"
 
-// What the benchmarks share: the game's own art, checked, and the figures of timings taken by
-// hand.
-
 // The packaged art. Exits the program with a message when any image is missing: a benchmark of
 // null images would measure nothing.
 struct CheckedArt : GameArt {
