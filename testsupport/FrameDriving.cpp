@@ -4,19 +4,14 @@
 
 #include "FrameDriving.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QTimerEvent>
 #include <cstdio>
 
 #include "ModalAnswerer.h"
 #include "TickWatch.h"
-#include "app/ArenaCanvas.h"
-#include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
 #include "app/SettingsStore.h"
-#include "app/TickTimer.h"
 
 bool WaitUntil(const std::function<bool()>& done) {
     // Wakes the loop now and then, so that waiting for events never outlasts the deadline.
@@ -33,29 +28,12 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-CArenaCanvas& CanvasOf(CArenaFrame& frame) {
-    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
-}
-
-CTickTimer& TickTimerOf(CArenaFrame& frame) {
-    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
     return WaitUntil([&] {
         const QSize now = CanvasOf(frame).contentsRect().size();
         frame.resize(frame.size() + (client - now));
         return now == client;
     });
-}
-
-void DeliverTick(CArenaFrame& frame, int tickTimerId) {
-    QTimerEvent event(tickTimerId);
-    QCoreApplication::sendEvent(&TickTimerOf(frame), &event);
-}
-
-void FlushUpdates() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 int StartComputerGame(CDuelApp& app) {
