@@ -38,11 +38,6 @@ namespace {
 constexpr int kSettleMs = 1000;
 constexpr int kTickMs = 30;
 
-// Process CPU time, all threads.
-double CpuSeconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 // A line of /proc/self/status such as "VmHWM:   123456 kB", in MiB; negative when missing.
 double StatusMebibytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
@@ -82,17 +77,17 @@ int main(int argc, char** argv) {
 
     CTickWatch watch(*app.MainFrame());
     std::int64_t measureStart = 0;
-    double cpuAtStart = 0;
+    std::clock_t cpuAtStart = 0;  // the process's CPU time, all threads
     // Precise timers: a coarse one may fire up to 5 % of its interval early or late.
     QTimer::singleShot(kSettleMs, Qt::PreciseTimer, [&] {
         measureStart = watch.Now();
-        cpuAtStart = CpuSeconds();
+        cpuAtStart = std::clock();
         // A moment beyond the measured time, so that its last tick is in.
         QTimer::singleShot(seconds * 1000 + kTickMs, Qt::PreciseTimer, &app,
                            &CDuelApp::RequestShutdown);
     });
     app.exec();
-    const double cpuUsed = CpuSeconds() - cpuAtStart;
+    const double cpuUsed = static_cast<double>(std::clock() - cpuAtStart) / CLOCKS_PER_SEC;
     const std::int64_t measureEnd = measureStart + std::int64_t{seconds} * 1000000000;
 
     std::vector<std::int64_t> ticks;
