@@ -2,13 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up time: from the moment a process is started to the first paint of the setup dialog,
-// the first thing the player sees. The program starts itself again and again; each child
-// builds the application exactly as the game's main does and watches, through an event filter
-// on the application, for the first paint event of a dialog, then writes when it came to a
-// file the parent named and ends the game the orderly way. The parent takes the time just
-// before it starts a child, on the monotonic clock both share, so the figure includes loading
-// the program and its libraries.
+// Start-up time: from the moment a process is started to the setup dialog's first paint, the
+// first thing the player sees. The program runs itself as children: each builds the application
+// as the game's main does, watches with an event filter for a dialog's first paint, writes when it
+// came to a file the parent named and ends the game the orderly way. The parent takes the time
+// just before it starts a child, on the monotonic clock both share, so the figure includes
+// loading the program and its libraries.
 //
 // Usage: startup_time   (ten runs, after one that warms the file cache)
 
@@ -105,7 +104,8 @@ bool LaunchOnce(const std::string& self, const std::string& report, double miles
 }
 
 int RunParent() {
-    // Each child plays on the offscreen platform with a settings home of its own.
+    // Each child plays on the offscreen platform with a settings home of its own, which is also
+    // its runtime folder where there is none, so that Qt does not stop to warn about it.
     char home[] = "/tmp/skirmora-startup-XXXXXX";
     if (mkdtemp(home) == nullptr) {
         std::perror("mkdtemp");
@@ -115,7 +115,6 @@ int RunParent() {
     setenv(kReportVariable, report.c_str(), 1);
     setenv("XDG_CONFIG_HOME", home, 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // A private runtime folder where there is none, so that Qt does not stop to warn about it.
     setenv("XDG_RUNTIME_DIR", home, 0);
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
 
