@@ -141,7 +141,6 @@ start_kspaceduel() {
 names=(floor skirmora)
 [[ -n "$kspaceduel" ]] && names+=(kspaceduel)
 declare -A pid_of display_of cpu_ms
-first_display="$number"
 for name in "${names[@]}"; do
     display_of[$name]=":$number"
     number=$((number + 1))
@@ -154,7 +153,7 @@ done
 [[ -n "${pid_of[kspaceduel]:-}" ]] || kspaceduel=""
 
 echo "CPU time over ${seconds} s at ${size}, each on its own Xvfb with openbox" \
-    "from :$first_display, all at once"
+    "from ${display_of[floor]}, all at once"
 sleep 3
 for name in "${!pid_of[@]}"; do
     cpu_ms[$name]="$(cpu_ns "${pid_of[$name]}")"
