@@ -72,15 +72,10 @@ int main(int argc, char** argv) {
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
-
-    gTickTimerId = screen.AsConfigured() ? StartComputerGame(app) : 0;
-    if (gTickTimerId == 0) {
-        return 1;
-    }
-    gFrame = app.MainFrame();
-
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    gTickTimerId = screen.AsConfigured() ? StartComputerGame(app) : 0;
+    gFrame = app.MainFrame();
+    if (gTickTimerId == 0 || benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
