@@ -15,12 +15,10 @@
 # /proc/PID/task/*/schedstat; its X server's is not counted. The targets: the game costs at most
 # 1.2 times the floor and at most 0.8 times KSpaceDuel.
 #
-# Environment:
-#   SECONDS_EACH   measured seconds (default 30)
-#   DISPLAY_NUMBER the first of three free Xvfb displays, one a program (default 97)
-#   BUILD_DIR      build directory with the release build (default build/release, built here)
-#   JOBS           parallel build jobs (default 2)
-#   SCREENSHOT_DIR where to leave a screenshot of each program taken while it is measured
+# Environment: SECONDS_EACH, the measured seconds (default 30); DISPLAY_NUMBER, the first of three
+# free Xvfb displays, one a program (default 97); BUILD_DIR, the release build (default
+# build/release, built here with JOBS parallel jobs, default 2); SCREENSHOT_DIR, where to leave a
+# screenshot of each program taken while it is measured.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -7,11 +7,9 @@
 # Builds the release preset's benchmarks and runs them all, printing their figures and, for
 # each performance target, the measured value and whether it is met.
 #
-# Environment:
-#   REPETITIONS   repetitions of each Google Benchmark, interleaved at random so that slow
-#                 phases of a shared machine hit all benchmarks alike; the targets use the
-#                 medians (default 5)
-#   JOBS          parallel build jobs (default: all cores)
+# Environment: REPETITIONS, the repetitions of each Google Benchmark (default 5), interleaved at
+# random so that slow phases of a shared machine hit all benchmarks alike, the targets using the
+# medians; JOBS, parallel build jobs (default: all cores).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
