@@ -17,10 +17,10 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -41,9 +41,7 @@ constexpr char kReportVariable[] = "SKIRMORA_BENCH_REPORT";
 constexpr int kRuns = 10;
 
 std::int64_t MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
+    return std::chrono::nanoseconds(BenchClock::now().time_since_epoch()).count();
 }
 
 // The milestones of one start-up, in milliseconds after the launch: main entered, the
