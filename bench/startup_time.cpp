@@ -44,15 +44,14 @@ std::int64_t MonotonicNanoseconds() {
     return std::chrono::nanoseconds(BenchClock::now().time_since_epoch()).count();
 }
 
-// The milestones of one start-up, in milliseconds after the launch: main entered, the
-// application built, the setup dialog's first paint.
+// The milestones of one start-up, in milliseconds after the launch: main entered (when the watch
+// is built), the application built, the setup dialog's first paint.
 class CStartupWatch : public QObject {
 public:
-    CStartupWatch(std::int64_t launched, CDuelApp& app) : launched(launched), app(app) {}
+    explicit CStartupWatch(std::int64_t launched) : launched(launched), mainEntered(Since()) {}
 
     double Since() const { return static_cast<double>(MonotonicNanoseconds() - launched) / 1e6; }
 
-    double mainEntered = 0;
     double applicationBuilt = 0;
 
 protected:
@@ -62,25 +61,24 @@ protected:
             std::ofstream(std::getenv(kReportVariable))
                 << mainEntered << ' ' << applicationBuilt << ' ' << Since() << '\n';
             // Not from inside the paint: the shutdown closes the very dialog being painted.
-            QMetaObject::invokeMethod(&app, &CDuelApp::RequestShutdown, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(qobject_cast<CDuelApp*>(QCoreApplication::instance()),
+                                      &CDuelApp::RequestShutdown, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::int64_t launched;
-    CDuelApp& app;
+    double mainEntered;
     bool painted = false;
 };
 
 // The game's main, with the watch installed before the main window is built.
 int RunChild(int argc, char** argv, std::int64_t launched) {
-    const double mainEntered = static_cast<double>(MonotonicNanoseconds() - launched) / 1e6;
+    CStartupWatch watch(launched);
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(SKIRMORA_APP_ID));
-    CStartupWatch watch(launched, app);
-    watch.mainEntered = mainEntered;
     watch.applicationBuilt = watch.Since();
     app.installEventFilter(&watch);
     app.InitInstance();
