@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <vector>
 
 #include "BenchSupport.h"
