@@ -40,7 +40,7 @@ fi
 kspaceduel="$(command -v kspaceduel /usr/games/kspaceduel | head -n 1 || true)"
 command -v dbus-run-session >/dev/null || kspaceduel=""
 
-scratch="$(mktemp -d)"
+scratch="$(mktemp -d)" # its owner's alone (mode 700), as a runtime folder must be
 pids=()
 cleanup() {
     kill "${pids[@]}" 2>/dev/null || true
@@ -48,14 +48,11 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch"
 
 # Runs a command in the background, logged in the scratch folder, for cleanup to end.
 spawn() {
-    local log="$1"
-    shift
-    "$@" >"$scratch/$log.log" 2>&1 &
+    "${@:2}" >"$scratch/$1.log" 2>&1 &
     pids+=($!)
 }
 
