@@ -87,8 +87,7 @@ int main(int argc, char** argv) {
     const QJsonDocument document =
         QJsonDocument::fromJson(report.open(QIODevice::ReadOnly) ? report.readAll() : "");
     if (argc < 2 || !document.isObject()) {
-        std::fprintf(stderr, "usage: %s REPORT TARGET... (REPORT a readable benchmark report)\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s REPORT TARGET... (REPORT: a JSON report)\n", argv[0]);
         return 1;
     }
     const auto figures = FiguresByName(document.object().value("benchmarks").toArray());

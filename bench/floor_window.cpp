@@ -10,11 +10,9 @@
 // Usage: floor_window [--size WxH]
 
 #include <QBackingStore>
-#include <QExposeEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegion>
-#include <QResizeEvent>
 #include <QTimerEvent>
 #include <QWindow>
 #include <algorithm>
