@@ -2,11 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reads the JSON report of a Google Benchmark program (--benchmark_out=FILE
-// --benchmark_out_format=json) and prints, for each performance target given on the command
-// line, the measured figure and whether it is met. Each figure comes from the median of the
-// repetitions where there are any, else from the single run. The figures are for reading: a
-// missed target does not fail the program; a report it cannot read does.
+// Prints, for each performance target on the command line, the figure measured in a Google
+// Benchmark JSON report (--benchmark_out_format=json) and whether it is met: from the median of
+// the repetitions where there are any, else from the single run. A missed target does not fail
+// the program; a report it cannot read does.
 //
 //   bench_targets REPORT TARGET...
 //
@@ -20,110 +19,78 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QString>
 #include <QStringList>
 #include <cstdio>
 
 namespace {
 
-struct Figures {
-    QJsonObject entry;
-    bool fromMedian = false;
-};
-
 // The runs of a report by name; a median, once there, stands for its benchmark.
-QHash<QString, Figures> FiguresByName(const QJsonArray& benchmarks) {
-    QHash<QString, Figures> figures;
+QHash<QString, QJsonObject> FiguresByName(const QJsonArray& benchmarks) {
+    QHash<QString, QJsonObject> figures;
     for (const QJsonValue& value : benchmarks) {
         const QJsonObject entry = value.toObject();
-        const bool aggregate = entry.value("run_type").toString() == "aggregate";
-        const bool median = aggregate && entry.value("aggregate_name").toString() == "median";
+        const QString name = entry.value("run_name").toString();
+        const QString aggregate = entry.value("aggregate_name").toString();
         // Releases before 1.8 mark a failed run with error_occurred, later ones with skipped.
         const bool failed =
             entry.value("error_occurred").toBool() || entry.value("skipped").toBool();
-        if (failed || (aggregate && !median)) {
-            continue;
+        if (!failed &&
+            (aggregate == "median" || (aggregate.isEmpty() && !figures.contains(name)))) {
+            figures[name] = entry;
         }
-        Figures& figure = figures[entry.value("run_name").toString()];
-        if (figure.fromMedian && !median) {
-            continue;
-        }
-        figure = {entry, median};
     }
     return figures;
 }
 
 // One line for one target, or a line that says why it cannot be judged.
-QString TargetLine(const QString& target, const QHash<QString, Figures>& figures) {
+QString TargetLine(const QString& target, const QHash<QString, QJsonObject>& figures) {
     const QStringList fields = target.split('|');
     const QString kind = fields.value(0);
-    const int counters = kind == "ratio" ? 2 : 1;
     if (!QStringList{"ratio", "share", "rate"}.contains(kind) ||
         fields.size() != (kind == "rate" ? 5 : 6)) {
         return QStringLiteral("malformed target: %1").arg(target);
     }
     const QString label = fields[1].leftJustified(50);
-    const auto found = figures.find(fields[2]);
-    if (found == figures.end()) {
+    if (!figures.contains(fields[2])) {
         return QStringLiteral("%1 not run").arg(label);
     }
-    for (const QString& counter : fields.mid(3, counters)) {
-        if (!found->entry.value(counter).isDouble()) {
+    const QJsonObject entry = figures[fields[2]];
+    for (const QString& counter : fields.mid(3, kind == "ratio" ? 2 : 1)) {
+        if (!entry.value(counter).isDouble()) {
             return QStringLiteral("%1 has no counter %2").arg(label, counter);
         }
     }
-    const double value = found->entry.value(fields[3]).toDouble();
+    const double value = entry.value(fields[3]).toDouble();
     const double limit = fields.last().toDouble();
     const auto verdict = [](bool met) { return met ? "met" : "NOT MET"; };
     if (kind == "ratio") {
-        const double denominator = found->entry.value(fields[4]).toDouble();
-        return QStringLiteral("%1 %2  (%3 / %4; target <= %5) %6")
-            .arg(label)
-            .arg(value / denominator, 8, 'f', 3)
-            .arg(value, 0, 'f', 1)
-            .arg(denominator, 0, 'f', 1)
-            .arg(limit)
-            .arg(verdict(value / denominator <= limit));
+        const double denominator = entry.value(fields[4]).toDouble();
+        const double ratio = value / denominator;
+        return label + QString::asprintf(" %8.3f  (%.1f / %.1f; target <= %g) %s", ratio, value,
+                                         denominator, limit, verdict(ratio <= limit));
     }
     if (kind == "share") {
         const double budgetMs = fields[4].toDouble();
         const double share = value * 1e-3 / budgetMs;
-        return QStringLiteral("%1 %2 %  (%3 us of %4 ms; target <= %5 %) %6")
-            .arg(label)
-            .arg(share * 100, 7, 'f', 3)
-            .arg(value, 0, 'f', 1)
-            .arg(budgetMs)
-            .arg(limit * 100)
-            .arg(verdict(share <= limit));
+        return label + QString::asprintf(" %7.3f %%  (%.1f us of %g ms; target <= %g %%) %s",
+                                         share * 100, value, budgetMs, limit * 100,
+                                         verdict(share <= limit));
     }
-    return QStringLiteral("%1 %2 /s  (target >= %3 /s) %4")
-        .arg(label)
-        .arg(value, 8, 'g', 3)
-        .arg(limit, 0, 'g', 3)
-        .arg(verdict(value >= limit));
+    return label + QString::asprintf(" %8.3g /s  (target >= %.3g /s) %s", value, limit,
+                                     verdict(value >= limit));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s REPORT TARGET...\n", argv[0]);
-        return 2;
-    }
-    QFile report(QString::fromLocal8Bit(argv[1]));
-    if (!report.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
+    QFile report(QString::fromLocal8Bit(argc > 1 ? argv[1] : ""));
+    const QJsonDocument document =
+        QJsonDocument::fromJson(report.open(QIODevice::ReadOnly) ? report.readAll() : "");
+    if (argc < 2 || !document.isObject()) {
+        std::fprintf(stderr, "usage: %s REPORT TARGET... (REPORT: a JSON report)\n", argv[0]);
         return 1;
     }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(report.readAll(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        std::fprintf(stderr, "%s: %s is no benchmark report: %s\n", argv[0], argv[1],
-                     qPrintable(error.errorString()));
-        return 1;
-    }
-    const QHash<QString, Figures> figures =
-        FiguresByName(document.object().value("benchmarks").toArray());
+    const auto figures = FiguresByName(document.object().value("benchmarks").toArray());
     std::printf("\nTargets (medians where repeated):\n");
     for (int i = 2; i < argc; ++i) {
         std::printf("  %s\n", qPrintable(TargetLine(QString::fromLocal8Bit(argv[i]), figures)));

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,6 @@ namespace {
 // Before the measured time the window settles after its resize and first full paint.
 constexpr int kSettleMs = 1000;
 constexpr int kTickMs = 30;
-
-// Process CPU time, all threads.
-double CpuSeconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
 
 // A line of /proc/self/status such as "VmHWM:   123456 kB", in MiB; negative when missing.
 double StatusMebibytes(const std::string& field) {
@@ -59,14 +55,13 @@ int main(int argc, char** argv) {
     int seconds = 10;
     QSize client(1920, 1080);
     for (int i = 1; i + 1 < argc; i += 2) {
-        int width = 0;
-        int height = 0;
         if (std::strcmp(argv[i], "--seconds") == 0) {
             seconds = std::max(1, std::atoi(argv[i + 1]));
-        } else if (std::strcmp(argv[i], "--client") == 0 &&
-                   std::sscanf(argv[i + 1], "%dx%d", &width, &height) == 2 && width > 0 &&
-                   height > 0) {
-            client = QSize(width, height);
+        } else if (std::strcmp(argv[i], "--client") == 0) {
+            int width = 0;
+            int height = 0;
+            std::sscanf(argv[i + 1], "%dx%d", &width, &height);
+            client = QSize(std::max(1, width), std::max(1, height));
         }
     }
     // Room for the client area with the window's menu bar and edge.
@@ -74,35 +69,30 @@ int main(int argc, char** argv) {
     const CScratchSettingsHome settings;
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
-    settings.StoreComputerSides();
-    const int tickTimerId = screen.AsConfigured() ? StartGame(app) : 0;
-    if (tickTimerId == 0 || !ResizeClientTo(*app.MainFrame(), client)) {
+    if (!screen.AsConfigured() || StartComputerGame(app) == 0 ||
+        !ResizeClientTo(*app.MainFrame(), client)) {
         std::fprintf(stderr, "the game did not start at a client area of that size\n");
         return 1;
     }
 
     CTickWatch watch(*app.MainFrame());
     std::int64_t measureStart = 0;
-    double cpuAtStart = 0;
+    std::clock_t cpuAtStart = 0;  // the process's CPU time, all threads
     // Precise timers: a coarse one may fire up to 5 % of its interval early or late.
     QTimer::singleShot(kSettleMs, Qt::PreciseTimer, [&] {
         measureStart = watch.Now();
-        cpuAtStart = CpuSeconds();
+        cpuAtStart = std::clock();
         // A moment beyond the measured time, so that its last tick is in.
         QTimer::singleShot(seconds * 1000 + kTickMs, Qt::PreciseTimer, &app,
                            &CDuelApp::RequestShutdown);
     });
     app.exec();
-    const double cpuUsed = CpuSeconds() - cpuAtStart;
+    const double cpuUsed = static_cast<double>(std::clock() - cpuAtStart) / CLOCKS_PER_SEC;
     const std::int64_t measureEnd = measureStart + std::int64_t{seconds} * 1000000000;
 
     std::vector<std::int64_t> ticks;
-    for (const CTickWatch::TimerEvent& tick : watch.Seen()) {
-        if (tick.timerId == tickTimerId && tick.nanoseconds >= measureStart &&
-            tick.nanoseconds < measureEnd) {
-            ticks.push_back(tick.nanoseconds);
-        }
-    }
+    std::copy_if(watch.Seen().begin(), watch.Seen().end(), std::back_inserter(ticks),
+                 [&](std::int64_t at) { return at >= measureStart && at < measureEnd; });
     std::vector<double> intervalsMs;
     for (std::size_t i = 1; i < ticks.size(); ++i) {
         intervalsMs.push_back(static_cast<double>(ticks[i] - ticks[i - 1]) / 1e6);

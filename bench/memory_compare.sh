@@ -9,32 +9,24 @@
 # time at the same size on the offscreen platform. The target: this tree's peak is lower by at
 # least one full picture of the client area (width x height x 4 bytes).
 #
-#   OTHER_FRAME_CADENCE=/path/to/old/build/bench/frame_cadence bash bench/memory_compare.sh
-#
-# Environment:
-#   OTHER_FRAME_CADENCE  the other build's frame_cadence (required)
-#   CLIENT               client size (default 3840x2160)
-#   SECONDS_EACH         seconds of play each (default 10)
-#   BUILD_DIR            this tree's release build (default build/release, built here)
+# Environment: OTHER_FRAME_CADENCE, the other build's frame_cadence (required); CLIENT, the
+# client size (default 3840x2160); SECONDS_EACH, seconds of play each (default 10); BUILD_DIR,
+# this tree's release build (default build/release, built here).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 client="${CLIENT:-3840x2160}"
 seconds="${SECONDS_EACH:-10}"
 other="${OTHER_FRAME_CADENCE:?set OTHER_FRAME_CADENCE to the other build\'s frame_cadence}"
-if [[ -n "${BUILD_DIR:-}" ]]; then
-    build="$BUILD_DIR"
-else
-    build="$root/build/release"
+build="${BUILD_DIR:-$root/build/release}"
+if [[ -z "${BUILD_DIR:-}" ]]; then
     (cd "$root" && cmake --preset release >/dev/null &&
         cmake --build --preset release --parallel "${JOBS:-2}" --target frame_cadence)
 fi
 export QT_QPA_PLATFORM=offscreen
-if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
-    XDG_RUNTIME_DIR="$(mktemp -d)"
-    export XDG_RUNTIME_DIR
-    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-fi
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$scratch}"
 
 # The peak resident memory in kB that frame_cadence reports (in MiB).
 peak_kb() {

@@ -8,17 +8,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
 
 namespace {
 
-constexpr std::uint32_t kSeed = 20240517;
-
 void ModelTickBench(benchmark::State& state) {
-    SeedRandom(kSeed);
+    SeedRandom(20240517);
     CBattleRound round;
     round.NewRound();
     round.leftShip.computer = true;

@@ -71,10 +71,7 @@ void RunTickBench(benchmark::State& state) {
 }
 
 void ClientSizes(benchmark::internal::Benchmark* bench) {
-    bench->ArgNames({"W", "H"});
-    bench->Args({600, 400});
-    bench->Args({1920, 1080});
-    bench->Args({3840, 2160});
+    bench->ArgNames({"W", "H"})->Args({600, 400})->Args({1920, 1080})->Args({3840, 2160});
 }
 
 BENCHMARK(PaintAgainstMemsetBench)

@@ -7,62 +7,38 @@
 # Builds the release preset's benchmarks and runs them all, printing their figures and, for
 # each performance target, the measured value and whether it is met.
 #
-#   bash bench/run.sh
-#
-# Environment:
-#   REPETITIONS   repetitions of each Google Benchmark, interleaved at random so that slow
-#                 phases of a shared machine hit all benchmarks alike; the targets use the
-#                 medians (default 5)
-#   BUILD_DIR     build in this directory (Release, configured like the preset) instead of the
-#                 release preset's own
-#   JOBS          parallel build jobs (default: all cores)
+# Environment: REPETITIONS, the repetitions of each Google Benchmark (default 5), interleaved at
+# random so that slow phases of a shared machine hit all benchmarks alike, the targets using the
+# medians; JOBS, parallel build jobs (default: all cores).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
-repetitions="${REPETITIONS:-5}"
-jobs="${JOBS:-$(nproc)}"
 targets=(render_bench model_bench window_tick_bench frame_cadence startup_time bench_targets)
-
-if [[ -n "${BUILD_DIR:-}" ]]; then
-    build="$BUILD_DIR"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKIRMORA_WERROR=ON \
-        -DSKIRMORA_BUILD_BENCHMARKS=ON >/dev/null
-    cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
-else
-    build="$root/build/release"
-    cmake --preset release >/dev/null
-    cmake --build --preset release --parallel "$jobs" --target "${targets[@]}"
-fi
-bench="$build/bench"
+cmake --preset release >/dev/null
+cmake --build --preset release --parallel "${JOBS:-$(nproc)}" --target "${targets[@]}"
+bench="$root/build/release/bench"
 
 # Everything runs on the offscreen platform; a private runtime folder keeps Qt from warning
 # about a missing one.
 export QT_QPA_PLATFORM=offscreen
-runtime_dir=""
-if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
-    runtime_dir="$(mktemp -d)"
-    export XDG_RUNTIME_DIR="$runtime_dir"
-fi
-
-gbench=(--benchmark_repetitions="$repetitions" --benchmark_enable_random_interleaving=true
-        --benchmark_report_aggregates_only=true)
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$scratch}"
 
 section() {
     printf '\n=== %s ===\n' "$1"
 }
-
-reports="$(mktemp -d)"
-trap 'rm -rf "$reports" ${runtime_dir:+"$runtime_dir"}' EXIT
 
 # Runs a Google Benchmark program with a JSON report beside its console output, then judges
 # the report against the targets that follow the program's name.
 run_gbench() {
     local program="$1"
     shift
-    "$bench/$program" "${gbench[@]}" --benchmark_out="$reports/$program.json" \
-        --benchmark_out_format=json
-    "$bench/bench_targets" "$reports/$program.json" "$@"
+    "$bench/$program" --benchmark_repetitions="${REPETITIONS:-5}" \
+        --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
+        --benchmark_out="$scratch/$program.json" --benchmark_out_format=json
+    "$bench/bench_targets" "$scratch/$program.json" "$@"
 }
 
 section "Full paint and render tick (render_bench)"

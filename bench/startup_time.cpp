@@ -2,15 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up time: from the moment a process is started to the first paint of the setup dialog,
-// the first thing the player sees. The program starts itself again and again; each child
-// builds the application exactly as the game's main does and watches, through an event filter
-// on the application, for the first paint event of a dialog, then writes when it came to a
-// file the parent named and ends the game the orderly way. The parent takes the time just
-// before it starts a child, on the monotonic clock both share, so the figure includes loading
-// the program and its libraries.
+// Start-up time: from the moment a process is started to the setup dialog's first paint, the
+// first thing the player sees. The program runs itself as children: each builds the application
+// as the game's main does, watches with an event filter for a dialog's first paint, writes when it
+// came to a file the parent named and ends the game the orderly way. The parent takes the time
+// just before it starts a child, on the monotonic clock both share, so the figure includes
+// loading the program and its libraries.
 //
-// Usage: startup_time [runs]   (default 10, after one run that warms the file cache)
+// Usage: startup_time   (ten runs, after one that warms the file cache)
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -18,11 +17,10 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMetaObject>
-#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -40,22 +38,20 @@ namespace {
 // to write its milestones.
 constexpr char kLaunchedVariable[] = "SKIRMORA_BENCH_LAUNCHED_NS";
 constexpr char kReportVariable[] = "SKIRMORA_BENCH_REPORT";
+constexpr int kRuns = 10;
 
 std::int64_t MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
+    return std::chrono::nanoseconds(BenchClock::now().time_since_epoch()).count();
 }
 
-// The milestones of one start-up, in milliseconds after the launch: main entered, the
-// application built, the setup dialog's first paint.
+// The milestones of one start-up, in milliseconds after the launch: main entered (when the watch
+// is built), the application built, the setup dialog's first paint.
 class CStartupWatch : public QObject {
 public:
-    CStartupWatch(std::int64_t launched, CDuelApp& app) : launched(launched), app(app) {}
+    explicit CStartupWatch(std::int64_t launched) : launched(launched), mainEntered(Since()) {}
 
     double Since() const { return static_cast<double>(MonotonicNanoseconds() - launched) / 1e6; }
 
-    double mainEntered = 0;
     double applicationBuilt = 0;
 
 protected:
@@ -65,25 +61,24 @@ protected:
             std::ofstream(std::getenv(kReportVariable))
                 << mainEntered << ' ' << applicationBuilt << ' ' << Since() << '\n';
             // Not from inside the paint: the shutdown closes the very dialog being painted.
-            QMetaObject::invokeMethod(&app, &CDuelApp::RequestShutdown, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(qobject_cast<CDuelApp*>(QCoreApplication::instance()),
+                                      &CDuelApp::RequestShutdown, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::int64_t launched;
-    CDuelApp& app;
+    double mainEntered;
     bool painted = false;
 };
 
 // The game's main, with the watch installed before the main window is built.
 int RunChild(int argc, char** argv, std::int64_t launched) {
-    const double mainEntered = static_cast<double>(MonotonicNanoseconds() - launched) / 1e6;
+    CStartupWatch watch(launched);
     CShutdownSignals::Install();
     CDuelApp app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(SKIRMORA_APP_ID));
-    CStartupWatch watch(launched, app);
-    watch.mainEntered = mainEntered;
     watch.applicationBuilt = watch.Since();
     app.installEventFilter(&watch);
     app.InitInstance();
@@ -96,17 +91,17 @@ bool LaunchOnce(const std::string& self, const std::string& report, double miles
     setenv(kLaunchedVariable, std::to_string(MonotonicNanoseconds()).c_str(), 1);
     char* const childArgv[] = {const_cast<char*>(self.c_str()), nullptr};
     pid_t child = 0;
-    int status = 0;
     if (posix_spawn(&child, self.c_str(), nullptr, nullptr, childArgv, environ) != 0 ||
-        waitpid(child, &status, 0) != child) {
+        waitpid(child, nullptr, 0) != child) {
         return false;
     }
     std::ifstream in(report);
     return static_cast<bool>(in >> milestones[0] >> milestones[1] >> milestones[2]);
 }
 
-int RunParent(int runs) {
-    // Each child plays on the offscreen platform with a settings home of its own.
+int RunParent() {
+    // Each child plays on the offscreen platform with a settings home of its own, which is also
+    // its runtime folder where there is none, so that Qt does not stop to warn about it.
     char home[] = "/tmp/skirmora-startup-XXXXXX";
     if (mkdtemp(home) == nullptr) {
         std::perror("mkdtemp");
@@ -116,14 +111,13 @@ int RunParent(int runs) {
     setenv(kReportVariable, report.c_str(), 1);
     setenv("XDG_CONFIG_HOME", home, 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // A private runtime folder where there is none, so that Qt does not stop to warn about it.
     setenv("XDG_RUNTIME_DIR", home, 0);
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
 
     std::printf("Start-up to the setup dialog's first paint (ms after the process was started):\n");
     std::printf("  %-8s %10s %12s %12s\n", "run", "main", "application", "first paint");
     std::vector<double> firstPaints;
-    for (int run = 0; run <= runs; ++run) {
+    for (int run = 0; run <= kRuns; ++run) {
         double milestones[3];
         if (!LaunchOnce(self, report, milestones)) {
             std::fprintf(stderr, "run %d reported no paint of the setup dialog\n", run);
@@ -152,5 +146,5 @@ int main(int argc, char** argv) {
     if (const char* launched = std::getenv(kLaunchedVariable)) {
         return RunChild(argc, argv, std::strtoll(launched, nullptr, 10));
     }
-    return RunParent(argc > 1 ? std::max(1, std::atoi(argv[1])) : 10);
+    return RunParent();
 }

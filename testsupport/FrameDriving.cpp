@@ -4,18 +4,14 @@
 
 #include "FrameDriving.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QTimerEvent>
 #include <cstdio>
 
 #include "ModalAnswerer.h"
 #include "TickWatch.h"
-#include "app/ArenaCanvas.h"
-#include "app/ArenaFrame.h"
 #include "app/DuelApp.h"
-#include "app/TickTimer.h"
+#include "app/SettingsStore.h"
 
 bool WaitUntil(const std::function<bool()>& done) {
     // Wakes the loop now and then, so that waiting for events never outlasts the deadline.
@@ -32,14 +28,6 @@ bool WaitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-CArenaCanvas& CanvasOf(CArenaFrame& frame) {
-    return *qobject_cast<CArenaCanvas*>(frame.centralWidget());
-}
-
-CTickTimer& TickTimerOf(CArenaFrame& frame) {
-    return *frame.findChild<CTickTimer*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
     return WaitUntil([&] {
         const QSize now = CanvasOf(frame).contentsRect().size();
@@ -48,20 +36,13 @@ bool ResizeClientTo(CArenaFrame& frame, const QSize& client) {
     });
 }
 
-void DeliverTick(CArenaFrame& frame, int tickTimerId) {
-    QTimerEvent event(tickTimerId);
-    QCoreApplication::sendEvent(&TickTimerOf(frame), &event);
-}
-
-void FlushUpdates() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-}
-
-int StartGame(CDuelApp& app) {
+int StartComputerGame(CDuelApp& app) {
+    WriteSettingInt(kGameSection, kLeftPlayerValue, kComputerDriven);
+    WriteSettingInt(kGameSection, kRightPlayerValue, kComputerDriven);
     const CModalAnswerer answerer(Accept);
     app.InitInstance();
     CTickWatch watch(*app.MainFrame());
-    if (!answerer.Done() || !watch.WaitForTicks(3)) {
+    if (!answerer.Done() || !WaitUntil([&] { return watch.Count() >= 3; })) {
         std::fprintf(stderr, "the main window did not get past its setup dialog and tick\n");
         return 0;
     }

@@ -31,18 +31,12 @@ public:
 
     QString Path() const { return home.path(); }
 
-    // The application's name names the settings file, so these need the application object.
+    // The application's name names the settings file, so this needs the application object.
     // Writes the file; false when it could not.
     bool WriteFile(const QByteArray& iniText) const {
         QFile file(home.filePath(company + '/' + QCoreApplication::applicationName() + ".conf"));
         return QDir(home.path()).mkpath(company) && file.open(QIODevice::WriteOnly) &&
                file.write(iniText) == iniText.size();
-    }
-    // Stores both sides as computer driven, as an earlier game would have left them; the setup
-    // dialog then opens with both boxes cleared.
-    void StoreComputerSides() const {
-        WriteSettingInt(kGameSection, kLeftPlayerValue, kComputerDriven);
-        WriteSettingInt(kGameSection, kRightPlayerValue, kComputerDriven);
     }
 
 private:

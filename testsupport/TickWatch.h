@@ -23,35 +23,17 @@ public:
         TickTimerOf(frame).installEventFilter(this);
     }
 
-    struct TimerEvent {
-        int timerId;
-        std::int64_t nanoseconds;  // on the watch's monotonic clock
-    };
-    const std::vector<TimerEvent>& Seen() const { return seen; }
+    // When each expiry came, in nanoseconds on the watch's monotonic clock.
+    const std::vector<std::int64_t>& Seen() const { return seen; }
     int Count() const { return static_cast<int>(seen.size()); }
     std::int64_t Now() const { return clock.nsecsElapsed(); }
+    // The identifier of the timer's latest expiry (0 before any): a restarted timer has a new one.
+    int TickTimerId() const { return timerId; }
 
-    // The tick timer's identifier: that of most of the events seen (0 before any), by the
-    // majority vote, which allocates nothing, so a tick can be counted with it.
-    int TickTimerId() const {
-        int candidate = 0;
-        int lead = 0;
-        for (const TimerEvent& event : seen) {
-            candidate = lead == 0 ? event.timerId : candidate;
-            lead += event.timerId == candidate ? 1 : -1;
-        }
-        return candidate;
-    }
-    // Runs the event loop until the window's timer has fired `count` more times; false on
-    // time-out.
-    bool WaitForTicks(int count) {
-        const int target = Count() + count;
-        return WaitUntil([&] { return Count() >= target; });
-    }
-    // Runs one tick of the window's, past a hold: the timer event with the tick's identifier.
+    // Runs one tick of the window's, past a hold.
     void Tick() {
         ticking = true;
-        DeliverTick(frame, TickTimerId());
+        DeliverTick(frame, timerId);
         ticking = false;
     }
 
@@ -60,7 +42,8 @@ protected:
         if (event->type() != QEvent::Timer || ticking) {
             return QObject::eventFilter(watched, event);
         }
-        seen.push_back({static_cast<QTimerEvent*>(event)->timerId(), clock.nsecsElapsed()});
+        timerId = static_cast<QTimerEvent*>(event)->timerId();
+        seen.push_back(clock.nsecsElapsed());
         return mode == Mode::Hold;
     }
 
@@ -68,6 +51,7 @@ private:
     CArenaFrame& frame;
     Mode mode;
     QElapsedTimer clock;
-    std::vector<TimerEvent> seen;
+    std::vector<std::int64_t> seen;
+    int timerId = 0;
     bool ticking = false;
 };
