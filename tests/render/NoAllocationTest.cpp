@@ -15,8 +15,8 @@
 #include "BusyRound.h"
 #include "CountingAllocator.h"
 #include "Support.h"
-#include "render/GameArt.h"
 #include "play/Sequence.h"
+#include "render/GameArt.h"
 
 namespace {
 
