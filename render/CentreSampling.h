@@ -63,8 +63,11 @@ struct ColumnPlan {
 // span sw, onto a destination span dw, and keeps the contiguous run of them whose source column
 // lies inside [0, sourceWidth). With withRepeats, also groups them into repeats.
 //
-// The plan points into tables that are kept between calls and only ever grown, so that once
-// they fit the widest destination planning allocates nothing; it stays valid until the next
-// plan is made on the same thread. Each drawing thread keeps its own tables.
+// A tick stretches its tiles with the same few plans again and again (a ship's tile, a shot's
+// tile, each at the client's scale), so the last plans made on a thread are kept and handed out
+// again for the same arguments. A plan points into tables that stay valid until the next call
+// on the same thread. The tables only ever grow, all to the widest plan made so far, so that
+// once a picture has been painted whole, planning at its size allocates nothing. Each drawing
+// thread keeps its own.
 ColumnPlan PlanColumns(std::int64_t first, std::int64_t count, int sx, int sw, int dw,
                        int sourceWidth, bool withRepeats);

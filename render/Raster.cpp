@@ -149,12 +149,22 @@ bool HasAvx2() {
 }
 #endif
 
+// Whether an enlargement along x is copied by CopyEnlargedAvx2, which reads the plan's columns
+// only; otherwise it is copied repeat by repeat.
+bool EnlargesByPermutation() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    return HasAvx2();
+#else
+    return false;
+#endif
+}
+
 // Writes one row of a stretch by the method that suits its plan and the processor.
 void WriteRow(Pixel* row, const Pixel* sourceRow, int sourceWidth, const ColumnPlan& plan,
-              bool consecutive, RasterOp op) {
-    if (plan.repeats != nullptr) {
+              bool enlarging, bool consecutive, RasterOp op) {
+    if (enlarging) {
 #if defined(__x86_64__) && defined(__GNUC__)
-        if (HasAvx2()) {
+        if (EnlargesByPermutation()) {
             CopyEnlargedAvx2(row, sourceRow, plan.columns, plan.count, sourceWidth);
             return;
         }
@@ -221,10 +231,12 @@ QRect StretchBlt(QImage& destination, int dx, int dy, int dw, int dh, const QIma
     if (visibleColumns.Empty() || visibleRows.Empty()) {
         return {};
     }
-    // Runs of repeated pixels pay off only for copies that enlarge along x; without scaling
-    // along x the drawn columns read consecutive source pixels.
+    // A copy that enlarges along x is written as runs of repeated pixels, which are grouped
+    // only where the processor cannot permute them; without scaling along x the drawn columns
+    // read consecutive source pixels.
+    const bool enlarging = op == RasterOp::Copy && sw < dw;
     const ColumnPlan plan = PlanColumns(visibleColumns.first, visibleColumns.Length(), sx, sw, dw,
-                                        source.width(), op == RasterOp::Copy && sw < dw);
+                                        source.width(), enlarging && !EnlargesByPermutation());
     if (plan.count == 0) {
         return {};
     }
@@ -256,7 +268,7 @@ QRect StretchBlt(QImage& destination, int dx, int dy, int dw, int dh, const QIma
             // An enlarged source row repeats the destination row above it.
             std::memcpy(row, previous, rowBytes);
         } else {
-            WriteRow(row, PixelAt(sourceBits, sourceStride, 0, y), source.width(), plan,
+            WriteRow(row, PixelAt(sourceBits, sourceStride, 0, y), source.width(), plan, enlarging,
                      consecutive, op);
         }
         previous = row;

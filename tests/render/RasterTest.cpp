@@ -101,6 +101,32 @@ TEST(Transfers, MatchThePerPixelReference) {
     }
 }
 
+// A tick stretches the same few rectangles over and over, with others between them. Each
+// stretch must show what the rule says whatever the stretches before it were: the same one
+// again, more different ones than are ever remembered, or a wider one than any before.
+TEST(StretchBlt, RepeatedStretchesMatchTheReferenceWhateverCameBefore) {
+    const QImage patch = Pattern(20, 15, 5);
+    const QRect from(0, 0, 12, 9);
+    const QRect tile(5, 6, 15, 11);
+    const QRect others[] = {
+        {3, 2, 17, 10}, {7, 1, 19, 12}, {1, 4, 13, 9}, {2, 2, 22, 13}, {0, 3, 18, 11}};
+    const QRect wide(-20, 0, 400, 12);
+    const std::vector<QRect> order = {tile,      tile,      others[0], tile, others[1],
+                                      others[2], others[3], others[4], tile, wide,
+                                      tile,      others[0], tile};
+    const QImage prefill = Pattern(64, 48, 2);
+    int index = 0;
+    for (const QRect& to : order) {
+        SCOPED_TRACE(index++);
+        QImage expected = prefill.copy();
+        ReferenceStretch(expected, to, patch, from, RasterOp::Copy);
+        QImage actual = prefill.copy();
+        StretchBlt(actual, to.x(), to.y(), to.width(), to.height(), patch, from.x(), from.y(),
+                   from.width(), from.height(), RasterOp::Copy);
+        EXPECT_TRUE(SamePixels(actual, expected));
+    }
+}
+
 TEST(Transfers, MissingOrForeignImagesDrawNothing) {
     QImage indexed(8, 8, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(10, 20, 30)});
