@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -27,21 +28,16 @@ protected:
         // to pass without testing.
         ASSERT_FALSE(xvfbPath.isEmpty() || xdotoolPath.isEmpty())
             << "Xvfb and xdotool are needed (Debian packages xvfb and xdotool)";
-        // The server picks a free display itself and tells its number on standard output.
-        xvfb.start(xvfbPath,
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
-        ASSERT_TRUE(xvfb.waitForStarted(kWaitMs));
-        QByteArray number;
-        QElapsedTimer clock;
-        clock.start();
-        while (!number.contains('\n') && clock.elapsed() < kWaitMs) {
-            xvfb.waitForReadyRead(100);
-            number += xvfb.readAllStandardOutput();
+        // The display number is chosen here, away from the low numbers that desktops and other
+        // rigs take. Left to itself the server would take the lowest number free in this
+        // system's /tmp, but X's abstract sockets are shared by every system on the machine: a
+        // test inside a chroot could then reach a server outside it that holds the same number.
+        // A number in use makes the server exit at once, and the next one is tried.
+        const int first = 300 + static_cast<int>(QCoreApplication::applicationPid() % 200);
+        for (int number = first; number < first + 32 && display.isEmpty(); ++number) {
+            display = StartServer(number);
         }
-        ASSERT_TRUE(number.contains('\n')) << "the X server did not start";
-        display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        ASSERT_FALSE(display.isEmpty()) << "the X server did not start";
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), display);
@@ -65,6 +61,34 @@ protected:
             xvfb.terminate();
             xvfb.waitForFinished(kWaitMs);
         }
+    }
+
+    // Starts Xvfb on display `number`; the display's name once the server listens, or empty if
+    // the number is taken or the server does not come up. The server writes the number to
+    // standard output when it is ready for clients.
+    QString StartServer(int number) {
+        const QString name = QStringLiteral(":") + QString::number(number);
+        xvfb.start(xvfbPath,
+                   {name, QStringLiteral("-displayfd"), QStringLiteral("1"),
+                    QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!xvfb.waitForStarted(kWaitMs)) {
+            return {};
+        }
+        QByteArray written;
+        QElapsedTimer clock;
+        clock.start();
+        while (!written.contains('\n') && xvfb.state() == QProcess::Running &&
+               clock.elapsed() < kWaitMs) {
+            xvfb.waitForReadyRead(100);
+            written += xvfb.readAllStandardOutput();
+        }
+        if (written.trimmed() == QByteArray::number(number)) {
+            return name;
+        }
+        xvfb.kill();
+        xvfb.waitForFinished();
+        return {};
     }
 
     // Runs xdotool on the test's display; its standard output, trimmed.
