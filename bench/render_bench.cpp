@@ -53,9 +53,12 @@ void PaintAgainstMemsetBench(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
-// The render library's part of a tick, without the window: model, tiles, patches and the
-// bar blanking of a hit.
-void RunTickBench(benchmark::State& state) {
+// Ticks of the render library's part of a tick, without the window: model, tiles, patches and
+// the bar blanking of a hit, the same every time. A `cold` tick meets the caches as a window's
+// does 30 ms after the last, when the machine's other programs have taken them: before each
+// one, the art and the surface are pushed out of every cache level by writing a buffer larger
+// than the last level, untimed.
+void MeasureTicks(benchmark::State& state, bool cold) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     const CheckedArt art;
@@ -63,35 +66,27 @@ void RunTickBench(benchmark::State& state) {
     CBattleRound round = start;
     CSurface surface(width, height);
     const ClientExtent client = ClientOfSize(width, height);
+    std::vector<unsigned char> evictor(cold ? std::size_t{64} << 20 : 0);  // 2 x the L3 here
+    int value = 0;
     for (auto _ : state) {
-        round = start;  // the same tiles, the same hit every time
+        if (cold) {
+            state.PauseTiming();
+            std::memset(evictor.data(), ++value & 0xFF, evictor.size());
+            benchmark::ClobberMemory();
+            state.ResumeTiming();
+        }
+        round = start;
         benchmark::DoNotOptimize(RunTick(round, art.View(), client, surface));
         surface.ClearDamage();
     }
 }
 
-// The same tick as a window meets it, 30 ms after the last: in between, the other programs of the
-// machine have taken the caches. Before each iteration the art and the surface are pushed out of
-// every cache level by writing a buffer larger than the last level; that writing is not timed.
+void RunTickBench(benchmark::State& state) {
+    MeasureTicks(state, false);
+}
+
 void ColdTickBench(benchmark::State& state) {
-    const int width = static_cast<int>(state.range(0));
-    const int height = static_cast<int>(state.range(1));
-    const CheckedArt art;
-    const CBattleRound start = BusyRoundWithHit();
-    CBattleRound round = start;
-    CSurface surface(width, height);
-    const ClientExtent client = ClientOfSize(width, height);
-    std::vector<unsigned char> evictor(std::size_t{64} << 20);  // twice the last level here
-    int value = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::memset(evictor.data(), ++value & 0xFF, evictor.size());
-        benchmark::ClobberMemory();
-        round = start;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(RunTick(round, art.View(), client, surface));
-        surface.ClearDamage();
-    }
+    MeasureTicks(state, true);
 }
 
 void ClientSizes(benchmark::internal::Benchmark* bench) {
