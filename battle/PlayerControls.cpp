@@ -4,28 +4,20 @@
 
 #include "battle/PlayerControls.h"
 
-#include <cmath>
-#include <limits>
+#include "battle/Binary64.h"
 
 namespace {
 
-// The doubles nearest to 1/600 and 1/400. The conversion divides by the product of the client
-// size and these, not by the exact ratio, and its rounding decides the target.
-constexpr double kPointerScaleX = 1.0 / 600.0;
-constexpr double kPointerScaleY = 1.0 / 400.0;
+// The doubles nearest to 1/600 and 1/400, by their bit patterns. The conversion divides by the
+// product of the client size and these, not by the exact ratio, and its rounding decides the
+// target.
+const Binary64 kPointerScaleX = Binary64FromBits(0x3F5B4E81B4E81B4Fu);
+const Binary64 kPointerScaleY = Binary64FromBits(0x3F647AE147AE147Bu);
 
-int TruncateToInt(double value) {
-    // A pointer position is a 16-bit quantity, so the quotient fits easily; the guard keeps a
-    // caller's absurd input from becoming undefined behaviour.
-    constexpr double kLow = std::numeric_limits<int>::min();
-    constexpr double kHigh = std::numeric_limits<int>::max();
-    if (!(value > kLow)) {
-        return std::numeric_limits<int>::min();
-    }
-    if (!(value < kHigh)) {
-        return std::numeric_limits<int>::max();
-    }
-    return static_cast<int>(value);  // truncates toward zero
+// The client pixel p on an axis of `size` pixels, in world units: p / (size * scale), each step
+// rounded to the nearest double, and then truncated toward zero.
+int ToWorld(int p, int size, const Binary64& scale) {
+    return TruncateToInt32(Divide(Binary64Of(p), Multiply(Binary64Of(size), scale)));
 }
 
 // Where a direction key sends the ship. Each coordinate is either an edge of the box or the
@@ -72,8 +64,8 @@ ControlResult MovePointer(CBattleRound& round, int px, int py, int width, int he
     if (width <= 0 || height <= 0) {
         return ControlResult::Handled;
     }
-    ship.targetX = TruncateToInt(px / (width * kPointerScaleX));
-    ship.targetY = TruncateToInt(py / (height * kPointerScaleY));
+    ship.targetX = ToWorld(px, width, kPointerScaleX);
+    ship.targetY = ToWorld(py, height, kPointerScaleY);
     return ControlResult::Handled;
 }
 
