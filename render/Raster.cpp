@@ -149,19 +149,22 @@ bool HasAvx2() {
 }
 #endif
 
+EnlargingKernel chosenKernel = EnlargingKernel::Fastest;
+
 // Whether an enlargement along x is copied by CopyEnlargedAvx2, which reads the plan's columns
 // only; otherwise it is copied repeat by repeat.
 bool EnlargesByPermutation() {
 #if defined(__x86_64__) && defined(__GNUC__)
-    return HasAvx2();
+    return chosenKernel == EnlargingKernel::Fastest && HasAvx2();
 #else
     return false;
 #endif
 }
 
-// Writes one row of a stretch by the method that suits its plan and the processor.
-void WriteRow(Pixel* row, const Pixel* sourceRow, int sourceWidth, const ColumnPlan& plan,
-              bool enlarging, bool consecutive, RasterOp op) {
+// Writes one row of a stretch by the method that suits its plan and the processor. Only the
+// vector copy needs the source row's width, to know where its loads must stop.
+void WriteRow(Pixel* row, const Pixel* sourceRow, [[maybe_unused]] int sourceWidth,
+              const ColumnPlan& plan, bool enlarging, bool consecutive, RasterOp op) {
     if (enlarging) {
 #if defined(__x86_64__) && defined(__GNUC__)
         if (EnlargesByPermutation()) {
@@ -178,6 +181,10 @@ void WriteRow(Pixel* row, const Pixel* sourceRow, int sourceWidth, const ColumnP
 }
 
 }  // namespace
+
+void UseEnlargingKernel(EnlargingKernel kernel) {
+    chosenKernel = kernel;
+}
 
 bool IsDrawableFormat(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||

@@ -46,5 +46,11 @@ QRect BitBlt(QImage& destination, int dx, int dy, int w, int h, const QImage& so
 QRect StretchBlt(QImage& destination, int dx, int dy, int dw, int dh, const QImage& source, int sx,
                  int sy, int sw, int sh, RasterOp op);
 
+// How a copy that enlarges along x writes its rows: by the processor's vector permutation where
+// it has one (AVX2 on x86-64), or run by run, as every other processor does. Both give the same
+// pixels; the portable one can be chosen so that it is checked on any machine.
+enum class EnlargingKernel { Fastest, Portable };
+void UseEnlargingKernel(EnlargingKernel kernel);
+
 // Sets every pixel of the area inside the destination image to the colour.
 QRect FillRect(QImage& destination, const QRect& area, QRgb colour);

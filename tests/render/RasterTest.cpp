@@ -76,7 +76,21 @@ const Transfer kTransfers[] = {
     {{1, 1, 29, 19}, {0, 0, 29, 19}, RasterOp::Copy, true},
 };
 
-TEST(Transfers, MatchThePerPixelReference) {
+// Each kernel that enlarges along x, whichever the processor would pick: they must give the
+// same pixels, and the tests of the rule hold for both.
+class EachKernel : public ::testing::TestWithParam<EnlargingKernel> {
+protected:
+    void SetUp() override { UseEnlargingKernel(GetParam()); }
+    void TearDown() override { UseEnlargingKernel(EnlargingKernel::Fastest); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Kernels, EachKernel,
+                         ::testing::Values(EnlargingKernel::Fastest, EnlargingKernel::Portable),
+                         [](const ::testing::TestParamInfo<EnlargingKernel>& info) {
+                             return info.param == EnlargingKernel::Fastest ? "Fastest" : "Portable";
+                         });
+
+TEST_P(EachKernel, TransfersMatchThePerPixelReference) {
     const QImage prefill = Pattern(64, 48, 2);
     const QImage patch = Pattern(20, 15, 5);
     int index = 0;
@@ -104,7 +118,7 @@ TEST(Transfers, MatchThePerPixelReference) {
 // A tick stretches the same few rectangles over and over, with others between them. Each
 // stretch must show what the rule says whatever the stretches before it were: the same one
 // again, more different ones than are ever remembered, or a wider one than any before.
-TEST(StretchBlt, RepeatedStretchesMatchTheReferenceWhateverCameBefore) {
+TEST_P(EachKernel, RepeatedStretchesMatchTheReferenceWhateverCameBefore) {
     const QImage patch = Pattern(20, 15, 5);
     const QRect from(0, 0, 12, 9);
     const QRect tile(5, 6, 15, 11);
