@@ -31,14 +31,15 @@ play_packages=(
 )
 
 # The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
-# fuzzers; file and dpkg-dev for the package build, lintian for its verdict; the desktop entry
-# and metainfo validators; reuse for the licensing, with git to tell it which files are the
-# repository's; man for the manual page; an X server and xdotool for the game on a display
-# without a window manager; weston for a Wayland desktop.
+# fuzzers; file and dpkg-dev for the package build, lintian for its verdict and devscripts'
+# hardening-check for its protections; the desktop entry and metainfo validators; reuse for the
+# licensing, with git to tell it which files are the repository's; man for the manual page; an
+# X server and xdotool for the game on a display without a window manager; weston for a Wayland
+# desktop.
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang
-    file dpkg-dev lintian desktop-file-utils appstream reuse git man-db groff-base
+    file dpkg-dev lintian devscripts desktop-file-utils appstream reuse git man-db groff-base
     xvfb xdotool weston
 )
 

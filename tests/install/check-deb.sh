@@ -6,11 +6,12 @@
 
 # Builds the Debian package and checks it: its fields, its contents (the installed files under
 # /usr and nothing else: no simulator, no build tools), dependencies from the libraries, a
-# stripped game that its desktop entry starts, a changelog with the releases of CHANGELOG.md,
-# and lintian's verdict at its most pedantic.
+# stripped game that its desktop entry starts and that carries every protection the toolchain
+# offers, a changelog with the releases of CHANGELOG.md, and lintian's verdict at its most
+# pedantic.
 # Usage: check-deb.sh BUILD_DIR SOURCE_DIR "EXPECTED FILES"
 set -euo pipefail
-for tool in cpack dpkg-deb dpkg-parsechangelog lintian file gzip; do
+for tool in cpack dpkg-deb dpkg-parsechangelog lintian file gzip hardening-check readelf; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 build=$1 source=$2 expected=$3
@@ -49,6 +50,27 @@ file -b "$root/usr/games/skirmora" | grep -q ', stripped' ||
     { echo "the game is not stripped: $(file -b "$root/usr/games/skirmora")"; exit 1; }
 bash "$here/check-desktop-exec.sh" "$root" "$root/usr/share/applications/org.skirmora.Skirmora.desktop" \
     /usr/games/skirmora
+
+# Every protection that hardening-check finds wanting is a fault, with two exceptions where the
+# toolchain cannot give it: stack clash protection leaves no trace in a program whose stack
+# frames are all small ("unknown"), and control-flow protection marks a program only when every
+# object in it is marked, the C library's start files among them, which Debian 12's are not.
+compiler="$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")"
+start_files="$("$compiler" -print-file-name=Scrt1.o)"
+hardening-check "$root/usr/games/skirmora" >"$out/hardening" || true
+cat "$out/hardening"
+while IFS=: read -r protection verdict; do
+    protection="${protection# }" verdict="${verdict# }"
+    case "$protection/$verdict" in
+        */yes*) ;;
+        "Stack clash protection/unknown"*) ;;
+        "Control flow integrity/no"*)
+            ! readelf -n "$start_files" | grep -q 'IBT' ||
+                { echo "the game lacks control-flow protection the toolchain offers"; exit 1; }
+            ;;
+        *) echo "the game lacks a protection: $protection: $verdict"; exit 1 ;;
+    esac
+done < <(tail -n +2 "$out/hardening")
 
 # The package's changelog, read by dpkg's own parser, has the releases of CHANGELOG.md in the
 # same order, each with its date.
