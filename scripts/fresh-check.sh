@@ -4,29 +4,58 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Checks the README's two commands the way a new user meets them: on a fresh minimal system of
-# a Debian release, made with debootstrap, with a clone of this repository. It runs the test
-# command exactly as the README writes it, then the play command until the setup dialog
-# "Nova hra" is up in an X server (Xvfb with the openbox window manager), and prints how long
-# each step took. Runs as root.
+# Checks the README's commands the way a new user meets them: on a fresh minimal system of a
+# Debian release and architecture, made with debootstrap, with a clone of this repository. By
+# default it runs the test command exactly as the README writes it, then the play command until
+# the setup dialog "Nova hra" is up in an X server (Xvfb with the openbox window manager), and
+# prints how long each step took. Runs as root.
 #
-#   bash scripts/fresh-check.sh RELEASE        RELEASE: bookworm or trixie
+#   bash scripts/fresh-check.sh RELEASE[/ARCH]
+#
+#   RELEASE  bookworm, trixie or forky (the testing release, bootstrapped with sid's script)
+#   ARCH     amd64, i386, arm64 or s390x; this machine's own by default. i386 runs natively on
+#            amd64 (as a 32-bit userland); arm64 and s390x (big-endian) run through
+#            qemu-user-static and binfmt-support, which the script installs on this machine.
 #
 # The pristine system is kept as a tarball in a cache folder outside the repository, so that a
 # second run starts in seconds. The clone is of the commit checked out here.
 #
 # Environment:
 #   SKIRMORA_FRESH_CACHE   the cache folder (default /var/cache/skirmora-fresh-check)
-#   SKIRMORA_FRESH_STEPS   which commands to run: "test play" (default), "test" or "play"
+#   SKIRMORA_FRESH_STEPS   which steps to run, in this order, of:
+#                            test      the README's test command
+#                            release   the release build and its whole suite
+#                            identity  the simulator alone, its traces and pictures against
+#                                      amd64's hashes
+#                            play      the README's play command until the dialog is up
+#                          default "test play" on this machine's architecture and i386,
+#                          "release play" under the emulator
 #   SKIRMORA_FRESH_KEEP    1 keeps the system and its logs after the run (default: removed,
 #                          logs kept in the cache folder)
 set -euo pipefail
 
-release="${1:-}"
+target="${1:-}"
+release="${target%%/*}"
+arch="$(dpkg --print-architecture)"
+[[ "$target" == */* ]] && arch="${target#*/}"
 case "$release" in
-    bookworm | trixie) ;;
+    bookworm | trixie | forky) ;;
     *)
-        echo "usage: $0 bookworm|trixie" >&2
+        echo "usage: $0 bookworm|trixie|forky[/amd64|/i386|/arm64|/s390x]" >&2
+        exit 2
+        ;;
+esac
+# How the system's programs run here: natively, as a 32-bit userland of this 64-bit machine,
+# or through the emulator named by its processor.
+emulated=""
+personality=()
+case "$(dpkg --print-architecture)/$arch" in
+    amd64/amd64 | i386/i386 | arm64/arm64 | s390x/s390x) ;;
+    amd64/i386) personality=(setarch i686) ;;
+    */arm64) emulated=aarch64 ;;
+    */s390x) emulated=s390x ;;
+    *)
+        echo "$0: cannot run $arch systems on a $(dpkg --print-architecture) machine" >&2
         exit 2
         ;;
 esac
@@ -37,14 +66,18 @@ fi
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cache="${SKIRMORA_FRESH_CACHE:-/var/cache/skirmora-fresh-check}"
-steps="${SKIRMORA_FRESH_STEPS:-test play}"
-pristine="$cache/$release-minbase.tar"
-logs="$cache/logs/$release"
+default_steps="test play"
+[[ -z "$emulated" ]] || default_steps="release play"
+steps="${SKIRMORA_FRESH_STEPS:-$default_steps}"
+name="$release-$arch"
+pristine="$cache/$name-minbase.tar"
+logs="$cache/logs/$name"
 mkdir -p "$cache" "$logs"
 
 # --- what this script itself needs on the machine it runs on --------------------------------
 
 host_tools=(debootstrap xvfb openbox xdotool x11-utils imagemagick git)
+[[ -z "$emulated" ]] || host_tools+=(qemu-user-static binfmt-support)
 missing=()
 for package in "${host_tools[@]}"; do
     [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true) == "install ok installed" ]] ||
@@ -53,6 +86,13 @@ done
 if ((${#missing[@]} > 0)); then
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The kernel hands the other processor's programs to the emulator by its binfmt entry.
+emulator_entry="/proc/sys/fs/binfmt_misc/qemu-$emulated"
+if [[ -n "$emulated" ]]; then
+    [[ -e /proc/sys/fs/binfmt_misc/status ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
+        update-binfmts --enable "qemu-$emulated"
 fi
 
 # --- clean-up on every way out ---------------------------------------------------------------
@@ -109,7 +149,7 @@ step_names=()
 step_seconds=()
 step_start=0
 begin_step() {
-    echo "== $release: $1"
+    echo "== $name: $1"
     step_names+=("$1")
     step_start=$(date +%s.%N)
 }
@@ -119,7 +159,7 @@ end_step() {
 }
 report_steps() {
     echo
-    echo "Steps on $release:"
+    echo "Steps on $name:"
     local i
     for i in "${!step_seconds[@]}"; do
         printf '  %-48s %8.1f s\n' "${step_names[i]}" "${step_seconds[i]}"
@@ -149,16 +189,42 @@ configured_mirror() {
     echo "${uri:-http://deb.debian.org/debian}"
 }
 
+# Puts the emulator where the kernel looks for it inside the system: the binfmt entry names a
+# path, which the kernel opens in the system's own file tree.
+provide_emulator() {
+    [[ -n "$emulated" ]] || return 0
+    local interpreter
+    interpreter="$(sed -n 's/^interpreter //p' "$emulator_entry")"
+    install -D -m 0755 "/usr/bin/qemu-$emulated-static" "$1$interpreter"
+}
+
+# Debian's testing release has no debootstrap script of its own before it is released; it is
+# bootstrapped as sid is.
+bootstrap_script=()
+[[ -e "/usr/share/debootstrap/scripts/$release" ]] ||
+    bootstrap_script=(/usr/share/debootstrap/scripts/sid)
+
 if [[ ! -s "$pristine" ]]; then
-    begin_step "debootstrap --variant=minbase (empty cache)"
+    begin_step "debootstrap --variant=minbase --arch=$arch (empty cache)"
     mirror="$(configured_mirror)"
-    building="$(mktemp -d "$cache/$release-building.XXXXXX")"
+    building="$(mktemp -d "$cache/$name-building.XXXXXX")"
     root="$building"  # removed by the clean-up if the bootstrap fails half-way
-    debootstrap --variant=minbase "$release" "$building" "$mirror" >"$logs/debootstrap.log" 2>&1 ||
-        {
-            tail -n 20 "$logs/debootstrap.log" >&2
-            exit 1
-        }
+    if [[ -z "$emulated" ]]; then
+        "${personality[@]}" debootstrap --variant=minbase --arch="$arch" "$release" "$building" \
+            "$mirror" "${bootstrap_script[@]}" >"$logs/debootstrap.log" 2>&1
+    else
+        # The other processor's packages are unpacked here, then configured by its own programs
+        # under the emulator.
+        debootstrap --foreign --variant=minbase --arch="$arch" "$release" "$building" \
+            "$mirror" "${bootstrap_script[@]}" >"$logs/debootstrap.log" 2>&1 &&
+            provide_emulator "$building" &&
+            chroot "$building" /debootstrap/debootstrap --second-stage \
+                >>"$logs/debootstrap.log" 2>&1
+    fi || {
+        tail -n 20 "$logs/debootstrap.log" >&2
+        exit 1
+    }
+    [[ -z "$emulated" ]] || rm -f "$building$(sed -n 's/^interpreter //p' "$emulator_entry")"
     tar -C "$building" --numeric-owner -cf "$pristine.part" .
     mv "$pristine.part" "$pristine"
     rm -rf --one-file-system "$building"
@@ -167,9 +233,13 @@ if [[ ! -s "$pristine" ]]; then
 fi
 
 begin_step "fresh system from the cache"
-root="$(mktemp -d /var/tmp/skirmora-fresh-"$release".XXXXXX)"
+root="$(mktemp -d /var/tmp/skirmora-fresh-"$name".XXXXXX)"
 tar -C "$root" --numeric-owner -xf "$pristine"
+provide_emulator "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# A mirror may serve a dated copy of the testing release, whose Release file says it has
+# expired; this system's apt takes it all the same. This machine's own apt is left alone.
+echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99fresh-check-dated-mirror"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
 mount --bind /dev "$root/dev"
@@ -185,8 +255,9 @@ git -C "$root/root/skirmora" checkout -q "$(git -C "$repo" rev-parse HEAD)"
 end_step
 
 # Runs a command in the fresh system as a new user's login shell would, as root.
+# Extra variables go before the command, as NAME=VALUE.
 in_system() {
-    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+    "${personality[@]}" chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
@@ -200,18 +271,46 @@ check_no_warnings() {
     fi
 }
 
-if [[ " $steps " == *" test "* ]]; then
-    begin_step "bash scripts/test.sh"
-    if ! in_system /bin/bash -c 'cd /root/skirmora && bash scripts/test.sh' \
-        >"$logs/test.log" 2>&1; then
-        tail -n 60 "$logs/test.log" >&2
-        echo "fresh-check: the test command failed on $release (log: $logs/test.log)" >&2
+# Runs one step's commands in the system, in the clone, with its output in a log; a failure or a
+# warning in the log fails the check.
+run_step() {
+    local title="$1" log="$logs/$2.log" commands="$3"
+    begin_step "$title"
+    if ! in_system /bin/bash -c "set -euo pipefail; cd /root/skirmora; $commands" >"$log" 2>&1; then
+        tail -n 60 "$log" >&2
+        echo "fresh-check: '$title' failed on $name (log: $log)" >&2
         exit 1
     fi
     end_step
-    grep -E 'tests passed|tests failed' "$logs/test.log" || true
-    check_no_warnings "$logs/test.log"
-fi
+    grep -E 'tests passed|tests failed|the same as amd64' "$log" || true
+    check_no_warnings "$log"
+}
+
+for step in $steps; do
+    case "$step" in
+        test) run_step "bash scripts/test.sh" test "bash scripts/test.sh" ;;
+        release)
+            run_step "the release build and its suite" release \
+                "bash scripts/install-deps.sh test
+                 cmake --preset release >/dev/null
+                 cmake --build --preset release
+                 QT_QPA_PLATFORM=offscreen ctest --preset release -j $(nproc)"
+            ;;
+        identity)
+            run_step "the simulator's output against amd64's" identity \
+                "bash scripts/install-deps.sh play
+                 cmake --preset play >/dev/null
+                 cmake --build build/play --target skirmora-sim
+                 QT_QPA_PLATFORM=offscreen bash tests/tools/check-sim-identity.sh \\
+                     build/play/tools/sim/skirmora-sim"
+            ;;
+        play) ;;
+        *)
+            echo "$0: no such step: $step (test, release, identity, play)" >&2
+            exit 2
+            ;;
+    esac
+done
 
 if [[ " $steps " == *" play "* ]]; then
     begin_step "bash scripts/play.sh until \"Nova hra\" is up"
@@ -235,7 +334,12 @@ if [[ " $steps " == *" play "* ]]; then
     done
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
     start env DISPLAY="$display" openbox >"$logs/openbox.log" 2>&1
-    start chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 DISPLAY="$display" \
+    # Under the emulator, X11's shared-memory images fail: it cannot pass the descriptors that
+    # they travel by. The game then draws through the X connection itself.
+    emulator_env=()
+    [[ -z "$emulated" ]] || emulator_env=(QT_XCB_NO_MITSHM=1)
+    start "${personality[@]}" chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+        DISPLAY="$display" "${emulator_env[@]}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         /bin/bash /root/skirmora/scripts/play.sh >"$logs/play.log" 2>&1
     game_pid="${started_pids[-1]}"
@@ -250,7 +354,7 @@ if [[ " $steps " == *" play "* ]]; then
     done
     if [[ $shown != true ]]; then
         tail -n 40 "$logs/play.log" >&2
-        echo "fresh-check: the setup dialog did not come up on $release" >&2
+        echo "fresh-check: the setup dialog did not come up on $name" >&2
         exit 1
     fi
     end_step
@@ -262,11 +366,11 @@ if [[ " $steps " == *" play "* ]]; then
     game_status=0
     wait "$game_pid" || game_status=$?
     if [[ $game_status -ne 0 ]]; then
-        echo "fresh-check: the game ended with status $game_status on SIGTERM" >&2
+        echo "fresh-check: the game ended with status $game_status on SIGTERM on $name" >&2
         exit 1
     fi
     echo "The setup dialog as it came up: $logs/setup-dialog.png"
 fi
 
 report_steps
-echo "fresh-check: $release passed"
+echo "fresh-check: $name passed"
