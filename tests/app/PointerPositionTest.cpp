@@ -44,4 +44,21 @@ TEST(PointerInClient, TakesTheDevicePixelUnderThePointerOnlyInsideTheClientArea)
     }
 }
 
+// The platform hands the pointer over in logical pixels: the device pixel divided by the ratio
+// and rounded. Multiplied back, that may fall a hair short of the device pixel, by an amount
+// that depends on how the processor rounds; the pointer is still over that device pixel.
+TEST(PointerInClient, FindsTheDevicePixelAgainAtEveryRatio) {
+    constexpr int kPixels = 3000;
+    const ClientExtent client = ClientOfSize(kPixels, kPixels);
+    for (const double ratio : {1.1, 1.25, 1.5, 1.75, 2.0, 2.25, 3.0}) {
+        int misplaced = 0;
+        for (int device = 0; device < kPixels; ++device) {
+            const double logical = device / ratio;
+            const auto found = PointerInClient({logical, logical}, {0, 0}, ratio, client);
+            misplaced += found != ClientPointer{device, device};
+        }
+        EXPECT_EQ(misplaced, 0) << "at ratio " << ratio;
+    }
+}
+
 }  // namespace
