@@ -30,6 +30,8 @@
 #                            play      the README's play command until the dialog is up
 #                          default "test play" on this machine's architecture and i386,
 #                          "release play" under the emulator
+#   SKIRMORA_FRESH_CTEST   more arguments for the release step's ctest, e.g. "-LE soak" to
+#                          leave out the soak (default none)
 #   SKIRMORA_FRESH_KEEP    1 keeps the system and its logs after the run (default: removed,
 #                          logs kept in the cache folder)
 set -euo pipefail
@@ -294,7 +296,7 @@ for step in $steps; do
                 "bash scripts/install-deps.sh test
                  cmake --preset release >/dev/null
                  cmake --build --preset release
-                 QT_QPA_PLATFORM=offscreen ctest --preset release -j $(nproc)"
+                 ctest --preset release -j $(nproc) ${SKIRMORA_FRESH_CTEST:-}"
             ;;
         identity)
             run_step "the simulator's output against amd64's" identity \
