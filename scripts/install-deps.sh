@@ -39,7 +39,7 @@ test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang
     file dpkg-dev lintian desktop-file-utils appstream reuse git man-db groff-base
-    xvfb xdotool weston
+    xvfb xdotool weston openbox
 )
 
 sudo=()
