@@ -4,18 +4,38 @@
 
 #include "app/DisplayLossWatch.h"
 
+#include <QCoreApplication>
 #include <QLatin1String>
+#include <QMetaObject>
 #include <QThread>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 
 namespace {
 
-// Messages come from any thread, so what the handler looks at before it knows it is on the armed
-// thread is atomic. On that thread the watch cannot be disarmed or destroyed under its feet.
+// How long a plugin thread that reported the loss is held back from ending the process while the
+// event loop's thread runs the action. The loop gets there within a tick; the bound only keeps a
+// loop that never comes from holding the end up.
+constexpr std::chrono::seconds kLongestHold{2};
+
+// Messages come from any thread, so what the handler looks at before it knows which thread it is
+// on is atomic. On the armed thread the watch cannot be disarmed or destroyed under its feet.
 std::atomic<CDisplayLossWatch*> gArmed{nullptr};
 std::atomic<Qt::HANDLE> gArmedThread{nullptr};
 std::atomic<QtMessageHandler> gPrevious{nullptr};
+
+// Whether the action is running, and the news that it has ended or will not run, for a plugin
+// thread that waits.
+std::mutex gActionMutex;
+std::condition_variable gActionSettled;
+bool gActionRunning = false;
+
+bool ActionPending() {
+    return gArmed.load() != nullptr || gActionRunning;
+}
 
 }  // namespace
 
@@ -33,16 +53,19 @@ void CDisplayLossWatch::Arm() {
         return true;
     }();
     static_cast<void>(installed);
+    const std::lock_guard<std::mutex> lock(gActionMutex);
     gArmed = nullptr;
     gArmedThread = QThread::currentThreadId();
     gArmed = this;
 }
 
 void CDisplayLossWatch::Disarm() {
-    CDisplayLossWatch* self = this;
-    if (gArmed.compare_exchange_strong(self, nullptr)) {
-        gArmedThread = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(gActionMutex);
+        CDisplayLossWatch* self = this;
+        gArmed.compare_exchange_strong(self, nullptr);
     }
+    gActionSettled.notify_all();
 }
 
 void CDisplayLossWatch::OnMessage(QtMsgType type, const QMessageLogContext& context,
@@ -51,15 +74,41 @@ void CDisplayLossWatch::OnMessage(QtMsgType type, const QMessageLogContext& cont
     if (const QtMessageHandler previous = gPrevious.load()) {
         previous(type, context, message);
     }
-    if (QThread::currentThreadId() != gArmedThread.load() || !ReportsDisplayLoss(type, message)) {
+    if (gArmed.load() == nullptr || !ReportsDisplayLoss(type, message)) {
         return;
     }
-    // Disarmed before the action, so that a message the action itself raises cannot run it again.
-    if (CDisplayLossWatch* watch = gArmed.exchange(nullptr)) {
-        gArmedThread = nullptr;
-        watch->ran = true;
-        watch->onLoss();
+    if (QThread::currentThreadId() == gArmedThread.load()) {
+        RunAction();
+        return;
     }
+    // A plugin thread of its own reported the loss and ends the process as soon as this returns.
+    // The action belongs to the event loop's thread, where the values it writes are kept: that
+    // thread is asked to run it, and this one waits until it has.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &CDisplayLossWatch::RunAction,
+                              Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(gActionMutex);
+    gActionSettled.wait_for(lock, kLongestHold, [] { return !ActionPending(); });
+}
+
+// On the armed thread. Disarmed before the action, so that a message the action raises, or a
+// second report, cannot run it again.
+void CDisplayLossWatch::RunAction() {
+    CDisplayLossWatch* watch = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(gActionMutex);
+        watch = gArmed.exchange(nullptr);
+        gActionRunning = watch != nullptr;
+    }
+    if (watch == nullptr) {
+        return;
+    }
+    watch->ran = true;
+    watch->onLoss();
+    {
+        const std::lock_guard<std::mutex> lock(gActionMutex);
+        gActionRunning = false;
+    }
+    gActionSettled.notify_all();
 }
 
 bool ReportsDisplayLoss(QtMsgType type, const QString& message) {

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QRect>
+#include <QThread>
 #include <QtTest/QTest>
+#include <atomic>
 #include <thread>
 
 #include "GuiTestSupport.h"
@@ -115,12 +117,28 @@ TEST_F(DisplayLossTest, AfterAnOrderlyEndALossWritesNothing) {
     EXPECT_EQ(writes.size(), 3);
 }
 
-TEST_F(DisplayLossTest, AReportFromAnotherThreadLeavesTheWritesToTheEnd) {
+// A plugin thread of its own reports the loss and ends the process when the report returns: the
+// writes are the event loop's, and the report returns only once they are done.
+TEST_F(DisplayLossTest, AReportFromAnotherThreadReturnsOnlyOnceTheEventLoopHasWritten) {
     auto frame = MakeFrame();
-    std::thread([] { qWarning("%s", kX11Loss); }).join();
-    EXPECT_TRUE(writes.isEmpty());
-    frame.reset();
+    std::atomic<int> writesDone{0};
+    SetSettingWriteObserver([&](const QString& section, const QString& value, bool) {
+        EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+        writes << section + '/' + value;
+        ++writesDone;
+    });
+    std::atomic<int> writesAtReturn{-1};
+    std::thread plugin([&] {
+        qWarning("%s", kWaylandLoss);
+        writesAtReturn = writesDone.load();
+    });
+    const bool returned = WaitUntil([&] { return writesAtReturn.load() >= 0; });
+    plugin.join();
+    ASSERT_TRUE(returned);
+    EXPECT_EQ(writesAtReturn.load(), 3);
     EXPECT_EQ(writes.join(' '), "Vzhled/pozice Hra/PL2 Hra/PL1");
+    frame.reset();
+    EXPECT_EQ(writes.size(), 3);
 }
 
 TEST_F(DisplayLossTest, OtherWarningsWriteNothing) {
