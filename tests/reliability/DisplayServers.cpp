@@ -95,19 +95,13 @@ void XServer::Kill() {
     RemoveLeftovers();
 }
 
-// A killed server leaves its lock file and socket; they are removed only while the lock still
-// names the server this object started.
+// A killed server leaves its socket behind (started with -displayfd it makes no lock file). The
+// socket is removed at once, while no other server can have taken the number.
 void XServer::RemoveLeftovers() {
     if (number < 0 || server.state() != QProcess::NotRunning) {
         return;
     }
-    const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(number);
-    QFile lockFile(lock);
-    if (lockFile.open(QIODevice::ReadOnly) &&
-        lockFile.readAll().trimmed().toLongLong() == server.processId()) {
-        QFile::remove(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
-        QFile::remove(lock);
-    }
+    QFile::remove(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
     number = -1;
 }
 

@@ -38,7 +38,7 @@ public:
     QString Display() const { return display; }
 
     // Ends the server at once with SIGKILL, as a crash would, and waits for its end. The socket
-    // and the lock file it leaves behind are removed.
+    // it leaves behind is removed.
     void Kill();
 
     // Runs xdotool on this display; its standard output, trimmed.
