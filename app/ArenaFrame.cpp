@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <cstdint>
@@ -53,16 +54,35 @@ CArenaFrame::CArenaFrame()
     battle.rightShip.computer =
         IsComputerDriven(ReadSettingInt(kGameSection, kRightPlayerValue, kPlayerUnset));
     normalRect = RestoredFrameRect();
+    // Everything the end of the run writes is known from here on, also while the setup dialog is
+    // up.
+    displayLoss.Arm();
     RunSetupDialog(this, battle, *this);
 }
 
 CArenaFrame::~CArenaFrame() {
+    // The settings are written once a run: here, unless a lost display has written them already.
+    displayLoss.Disarm();
+    const bool written = displayLoss.Ran();
     art.background = QImage();
-    // A failed write leaves the old value; the game has no one to tell, and the next run
-    // starts from what is there.
+    if (!written) {
+        WriteWindowRect();
+    }
+    StopTick();
+    if (!written) {
+        WriteComputerFlags();
+    }
+}
+
+// A failed write leaves the old value; the game has no one to tell, and the next run starts from
+// what is there.
+void CArenaFrame::WriteWindowRect() const {
     WriteSettingText(kAppearanceSection, kWindowRectValue,
                      QString::fromStdString(FormatWindowRect(normalRect)));
-    StopTick();
+}
+
+// The right side's first, then the left side's.
+void CArenaFrame::WriteComputerFlags() const {
     WriteSettingInt(kGameSection, kRightPlayerValue,
                     battle.rightShip.computer ? kComputerDriven : kPersonDriven);
     WriteSettingInt(kGameSection, kLeftPlayerValue,
@@ -147,8 +167,29 @@ ScreenRect CArenaFrame::RestoredFrameRect() const {
                                           frame.bottom() - inner.bottom()));
 }
 
+// Runs after the frame placement's own look at the same events, so that the rectangle follows
+// the frame once it has been taken into account. Reading Qt's record of the window while the
+// display is there keeps the lost display's writes off the window system.
+bool CArenaFrame::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+            if (!normalRectRecorded) {
+                normalRect = RestoredFrameRect();
+            }
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
+
 void CArenaFrame::closeEvent(QCloseEvent* event) {
     normalRect = RestoredFrameRect();
+    normalRectRecorded = true;
     // The window stays until the main window object is destroyed after the event loop; its
     // destruction writes the settings.
     event->ignore();

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include "app/DisplayLossWatch.h"
 #include "app/TickTimer.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowRectText.h"
@@ -22,8 +23,10 @@ class CArenaCanvas;
 // The main window. It owns the whole game for the life of the process: the battle round, each
 // side's sprites, the energy bars and the background; its surface views the window's buffer. A 30
 // ms tick advances the battle and draws only what moved; a full paint redraws everything. The
-// settings are read in the constructor and written by the destructor, which runs after the event
-// loop has ended.
+// settings are read in the constructor and written once a run: by the destructor, which runs
+// after the event loop has ended, or, if the display goes away first and the platform ends the
+// process, at that moment, with the same values in the same order. For that the rectangle to be
+// stored is kept current while the window lives.
 class CArenaFrame : public QMainWindow, public CTickControl {
     Q_OBJECT
 
@@ -33,7 +36,8 @@ public:
     // application afterwards.
     CArenaFrame();
 
-    // Writes the window's restored rectangle and both sides' drivers to the settings store.
+    // Writes the window's restored rectangle and both sides' drivers to the settings store,
+    // unless a lost display has written them already.
     ~CArenaFrame() override;
 
     void StopTick() override;
@@ -50,6 +54,7 @@ public:
     const ScreenRect& NormalRect() const { return normalRect; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -60,16 +65,26 @@ private:
     void AttachMenu();
     void OnCommand(int command);
     ScreenRect RestoredFrameRect() const;
+    void WriteWindowRect() const;
+    void WriteComputerFlags() const;
 
     CBattleRound battle;
     // The sprites and bars load as the window is built; the background once its menu is attached.
     GameArt art{GameArt::Background::Later};
     CTickTimer tickTimer;
     ClientExtent clientExtent;
+    // The restored outer rectangle, from Qt's own record of the window: kept current as the
+    // window moves, resizes or changes state, until the close handler records it for the last
+    // time.
     ScreenRect normalRect = kDefaultWindowRect;
+    bool normalRectRecorded = false;
     // The client area's pixels in the window's own buffer while a tick or a paint draws.
     CSurface surface;
     CArenaCanvas* canvas = nullptr;  // owned by the window as its central widget
     // The stored outer size, given to the window once the window manager has told its frame.
     CFramePlacement framePlacement{*this};
+    CDisplayLossWatch displayLoss{[this] {
+        WriteWindowRect();
+        WriteComputerFlags();
+    }};
 };

@@ -34,13 +34,13 @@ play_packages=(
 # fuzzers; file and dpkg-dev for the package build, lintian for its verdict and devscripts'
 # hardening-check for its protections; the desktop entry and metainfo validators; reuse for the
 # licensing, with git to tell it which files are the repository's; man for the manual page; an
-# X server and xdotool for the game on a display without a window manager; weston for a Wayland
-# desktop.
+# X server and xdotool for the game on a display without a window manager, and openbox for one
+# with a window manager; weston for a Wayland desktop.
 test_packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang
     file dpkg-dev lintian devscripts desktop-file-utils appstream reuse git man-db groff-base
-    xvfb xdotool weston
+    xvfb xdotool openbox weston
 )
 
 sudo=()
