@@ -24,17 +24,21 @@ trap 'rm -rf "$work"' EXIT
 # the package's path.
 build_package() {
     local folder="$1" zone="$2" mask="$3"
+    local log="$work/$(basename "$folder").log"
     git clone -q --no-local "$repo" "$folder"
-    git -C "$folder" checkout -q "$commit"
-    (
+    git -C "$folder" -c advice.detachedHead=false checkout -q "$commit"
+    if ! (
         cd "$folder"
         umask "$mask"
         export TZ="$zone" SOURCE_DATE_EPOCH="$epoch"
-        cmake --preset release -DSKIRMORA_BUILD_TESTS=OFF -DSKIRMORA_BUILD_BENCHMARKS=OFF \
-            >"$work/$(basename "$folder").log"
-        cmake --build --preset release >>"$work/$(basename "$folder").log"
-        cd build/release && cpack -G DEB >>"$work/$(basename "$folder").log"
-    )
+        cmake --preset release -DSKIRMORA_BUILD_TESTS=OFF -DSKIRMORA_BUILD_BENCHMARKS=OFF
+        cmake --build --preset release
+        cd build/release && cpack -G DEB
+    ) >"$log" 2>&1; then
+        tail -n 40 "$log" >&2
+        echo "check-reproducible: the build in $folder failed" >&2
+        exit 1
+    fi
     ls "$folder"/build/release/*.deb
 }
 
