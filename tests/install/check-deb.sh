@@ -51,10 +51,11 @@ file -b "$root/usr/games/skirmora" | grep -q ', stripped' ||
 bash "$here/check-desktop-exec.sh" "$root" "$root/usr/share/applications/org.skirmora.Skirmora.desktop" \
     /usr/games/skirmora
 
-# Every protection that hardening-check finds wanting is a fault, with two exceptions where the
-# toolchain cannot give it: stack clash protection leaves no trace in a program whose stack
-# frames are all small ("unknown"), and control-flow protection marks a program only when every
-# object in it is marked, the C library's start files among them, which Debian 12's are not.
+# Every protection that hardening-check finds wanting is a fault, except where the toolchain
+# cannot give it: stack clash protection leaves no trace in a program whose stack frames are all
+# small ("unknown"); control-flow protection marks a program only when every object in it is
+# marked, the C library's start files among them, which Debian's are not (as of Debian 12 and
+# testing); and branch protection is arm64's, which other processors' compilers do not offer.
 compiler="$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")"
 start_files="$("$compiler" -print-file-name=Scrt1.o)"
 hardening-check "$root/usr/games/skirmora" >"$out/hardening" || true
@@ -67,6 +68,10 @@ while IFS=: read -r protection verdict; do
         "Control flow integrity/no"*)
             ! readelf -n "$start_files" | grep -q 'IBT' ||
                 { echo "the game lacks control-flow protection the toolchain offers"; exit 1; }
+            ;;
+        "Branch Protection/no"*)
+            ! "$compiler" -mbranch-protection=standard -x c++ -E - </dev/null >/dev/null 2>&1 ||
+                { echo "the game lacks branch protection the toolchain offers"; exit 1; }
             ;;
         *) echo "the game lacks a protection: $protection: $verdict"; exit 1 ;;
     esac
