@@ -30,8 +30,8 @@
 #                            play      the README's play command until the dialog is up
 #                          default "test play" on this machine's architecture and i386,
 #                          "release play" under the emulator
-#   SKIRMORA_FRESH_CTEST   more arguments for the release step's ctest, e.g. "-LE soak" to
-#                          leave out the soak (default none; under the emulator "-LE soak",
+#   SKIRMORA_FRESH_CTEST   more arguments for the release step's ctest, e.g. "-E ^Soak\." to
+#                          leave out the soak (default none; under the emulator "-E ^Soak\.",
 #                          since its ten million ticks would take hours there)
 #   SKIRMORA_FRESH_KEEP    1 keeps the system and its logs after the run (default: removed,
 #                          logs kept in the cache folder)
@@ -77,7 +77,7 @@ ctest_arguments="${SKIRMORA_FRESH_CTEST-}"
 # build, where the emulated list could overrun the build's five seconds.
 configure_arguments=""
 if [[ -n "$emulated" ]]; then
-    ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak}"
+    ctest_arguments="${SKIRMORA_FRESH_CTEST--E ^Soak\\.}"
     configure_arguments="-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"
 fi
 name="$release-$arch"
