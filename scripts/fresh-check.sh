@@ -200,13 +200,16 @@ configured_mirror() {
     echo "${uri:-http://deb.debian.org/debian}"
 }
 
-# Puts the emulator where the kernel looks for it inside the system: the binfmt entry names a
-# path, which the kernel opens in the system's own file tree.
+# Where the kernel looks for the emulator: the binfmt entry names a path, which the kernel opens
+# in the running system's own file tree.
+emulator_path() {
+    sed -n 's/^interpreter //p' "$emulator_entry"
+}
+
+# Puts the emulator at that path inside the system.
 provide_emulator() {
     [[ -n "$emulated" ]] || return 0
-    local interpreter
-    interpreter="$(sed -n 's/^interpreter //p' "$emulator_entry")"
-    install -D -m 0755 "/usr/bin/qemu-$emulated-static" "$1$interpreter"
+    install -D -m 0755 "/usr/bin/qemu-$emulated-static" "$1$(emulator_path)"
 }
 
 # Debian's testing release has no debootstrap script of its own before it is released; it is
@@ -235,7 +238,7 @@ if [[ ! -s "$pristine" ]]; then
         tail -n 20 "$logs/debootstrap.log" >&2
         exit 1
     }
-    [[ -z "$emulated" ]] || rm -f "$building$(sed -n 's/^interpreter //p' "$emulator_entry")"
+    [[ -z "$emulated" ]] || rm -f "$building$(emulator_path)"
     tar -C "$building" --numeric-owner -cf "$pristine.part" .
     mv "$pristine.part" "$pristine"
     rm -rf --one-file-system "$building"
