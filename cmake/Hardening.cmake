@@ -13,11 +13,13 @@
 include(CheckCXXCompilerFlag)
 
 # The flags dpkg-buildflags gives for one of its variables, as a list, less optimisation
-# levels and debug information.
+# levels and debug information. dpkg tells the architecture the flags are for by asking CC
+# which machine it builds for: this build's compiler is named, so that a cross build gets the
+# flags of the architecture it builds for, not of the machine it runs on.
 function(skirmora_dpkg_buildflags result variable)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
-                ${SKIRMORA_DPKG_BUILDFLAGS} --get ${variable}
+                CC=${CMAKE_CXX_COMPILER} ${SKIRMORA_DPKG_BUILDFLAGS} --get ${variable}
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         OUTPUT_VARIABLE flags
         OUTPUT_STRIP_TRAILING_WHITESPACE

@@ -9,12 +9,12 @@
 # stripped game that its desktop entry starts and that carries every protection the toolchain
 # offers, a changelog with the releases of CHANGELOG.md, and lintian's verdict at its most
 # pedantic.
-# Usage: check-deb.sh BUILD_DIR SOURCE_DIR "EXPECTED FILES"
+# Usage: check-deb.sh BUILD_DIR SOURCE_DIR "EXPECTED FILES" COMPILER
 set -euo pipefail
 for tool in cpack dpkg-deb dpkg-parsechangelog lintian file gzip hardening-check readelf; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
-build=$1 source=$2 expected=$3
+build=$1 source=$2 expected=$3 compiler=$4
 here=$(dirname "$0")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -56,7 +56,6 @@ bash "$here/check-desktop-exec.sh" "$root" "$root/usr/share/applications/org.ski
 # small ("unknown"); control-flow protection marks a program only when every object in it is
 # marked, the C library's start files among them, which Debian's are not (as of Debian 12 and
 # testing); and branch protection is arm64's, which other processors' compilers do not offer.
-compiler="$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")"
 start_files="$("$compiler" -print-file-name=Scrt1.o)"
 hardening-check "$root/usr/games/skirmora" >"$out/hardening" || true
 cat "$out/hardening"
