@@ -7,38 +7,44 @@
 # Installs the Debian packages that Skirmora needs for one purpose, and only those that are
 # missing. Runs as root, or through sudo.
 #
-#   bash scripts/install-deps.sh play   what building and running the game needs
-#   bash scripts/install-deps.sh test   that, and everything the tests build with or call
+#   bash scripts/install-deps.sh play        what building and running the game needs
+#   bash scripts/install-deps.sh test        that, and everything the tests build with or call
+#   bash scripts/install-deps.sh test ARCH   the same for a cross build for ARCH (arm64, s390x,
+#                                            ...; see cmake/DebianCross.cmake): the libraries
+#                                            of ARCH beside this machine's own, its cross
+#                                            compiler, and qemu's emulator to run what it builds
 #
 # Package names are Debian 12's and Debian 13's; the one name that carries a version, clang's
-# runtime, is derived from the clang that the release installs.
+# runtime, is derived from the clang that the release installs. On Debian 12 the emulator
+# should come from bookworm-backports: Debian 12's own (7.2) refuses the way Qt starts
+# processes, so the tests that start the game would fail under it.
 set -euo pipefail
 
 purpose="${1:-}"
+cross="${2:-}"
 case "$purpose" in
     play | test) ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play|test [ARCH]" >&2
         exit 2
         ;;
 esac
 
 # Building the game and running it on an X11 or Wayland desktop, with a font for its texts
 # (a minimal system has none).
-play_packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core
-)
+play_tools=(build-essential cmake ninja-build pkg-config fonts-dejavu-core)
+play_libraries=(qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland)
 
 # The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
-# fuzzers; file and dpkg-dev for the package build, lintian for its verdict and devscripts'
-# hardening-check for its protections; the desktop entry and metainfo validators; reuse for the
-# licensing, with git to tell it which files are the repository's; man for the manual page; an
-# X server and xdotool for the game on a display without a window manager, and openbox for one
-# with a window manager; weston for a Wayland desktop.
-test_packages=(
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang
+# fuzzers (not in a cross build, which runs the release suite alone); file and dpkg-dev for the
+# package build, lintian for its verdict and devscripts' hardening-check for its protections;
+# the desktop entry and metainfo validators; reuse for the licensing, with git to tell it which
+# files are the repository's; man for the manual page; an X server and xdotool for the game on
+# a display without a window manager, and openbox for one with a window manager; weston for a
+# Wayland desktop.
+test_libraries=(libgtest-dev libgmock-dev libbenchmark-dev)
+test_tools=(
+    googletest
     file dpkg-dev lintian devscripts desktop-file-utils appstream reuse git man-db groff-base
     xvfb xdotool openbox weston
 )
@@ -67,10 +73,27 @@ install_missing() {
         "${missing[@]}"
 }
 
-install_missing "${play_packages[@]}"
-[[ $purpose == test ]] || exit 0
+libraries=("${play_libraries[@]}")
+[[ $purpose == play ]] || libraries+=("${test_libraries[@]}")
 
-install_missing "${test_packages[@]}"
-# The sanitizer and libFuzzer runtimes belong to one clang version: the one `clang` is.
-clang_major=$(clang -dumpversion | cut -d. -f1)
-install_missing "libclang-rt-${clang_major}-dev"
+if [[ -z "$cross" ]]; then
+    install_missing "${play_tools[@]}" "${play_libraries[@]}"
+    [[ $purpose == test ]] || exit 0
+    install_missing "${test_tools[@]}" "${test_libraries[@]}" clang
+    # The sanitizer and libFuzzer runtimes belong to one clang version: the one `clang` is.
+    clang_major=$(clang -dumpversion | cut -d. -f1)
+    install_missing "libclang-rt-${clang_major}-dev"
+    exit 0
+fi
+
+# A cross build: the tools are this machine's, the libraries the other architecture's, and Qt's
+# code generators (qt6-base-dev-tools) run here.
+if ! dpkg --print-foreign-architectures | grep -qx "$cross"; then
+    "${sudo[@]}" dpkg --add-architecture "$cross"
+    "${sudo[@]}" apt-get update -qq
+    updated=true
+fi
+tools=("${play_tools[@]/build-essential/crossbuild-essential-$cross}" qt6-base-dev-tools
+    qemu-user)
+[[ $purpose == play ]] || tools+=("${test_tools[@]}")
+install_missing "${tools[@]}" "${libraries[@]/%/:$cross}"
