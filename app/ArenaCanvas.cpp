@@ -74,8 +74,12 @@ bool CArenaCanvas::ViewBuffer(QImage& buffer) {
 
 void CArenaCanvas::BeginTick() {
     tickOpen_ = false;
+    // A hidden window has no buffer of its own to draw in: Wayland's backing store makes one
+    // only for a window being shown, and opening it sooner crashes inside Qt. That happens when
+    // the game is ended during the setup dialog and its timer ticks before the window's close.
+    // Showing the window later paints it whole.
     QBackingStore* const store = backingStore();
-    if (store == nullptr || store->handle() == nullptr) {
+    if (store == nullptr || store->handle() == nullptr || !window()->isVisible()) {
         surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
         return;
     }

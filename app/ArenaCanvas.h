@@ -39,7 +39,7 @@ public:
     double PixelRatio() const;
 
     // Opens the window's buffer for a tick and points the surface at the client area's pixels in
-    // it. Without a buffer (the window not yet shown) the surface is empty and takes no drawing.
+    // it. While the window is hidden (not yet shown) the surface is empty and takes no drawing.
     void BeginTick();
 
     // Shows the rectangles that the surface recorded since BeginTick, and nothing else, then
