@@ -41,7 +41,7 @@
 #                          "identity play" in an emulated system, "release" for a cross build
 #   SKIRMORA_FRESH_CTEST   more arguments for the release step's ctest, e.g. "-LE soak" to
 #                          leave out the soak (default none; under the emulator "-LE soak",
-#                          since its ten million ticks would take hours there, and on s390x
+#                          since its ten million ticks would take hours there, and for s390x
 #                          "-LE soak -E Wayland", for the reason given below)
 #   SKIRMORA_FRESH_KEEP    1 keeps the system and its logs after the run (default: removed,
 #                          logs kept in the cache folder)
@@ -106,12 +106,13 @@ configure_arguments=""
 emulator_environment=":"
 if [[ -n "$emulated" ]]; then
     ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak}"
-    # qemu-user cannot pass a big-endian program's file descriptors over a socket, and every
-    # Wayland client sends its window's buffers that way: there the Wayland tests are left out.
+    # Wayland's messages are in the byte order of the machine both ends run on: a big-endian
+    # game cannot talk to this machine's compositor, so on s390x the Wayland tests are left out.
     [[ $arch != s390x ]] || ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak -E Wayland}"
     configure_arguments="-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"
-    # X11's shared-memory images travel the same way; without them the game draws through the
-    # X connection itself.
+    # X11 agrees on a byte order, but its shared-memory images fail under the emulator, which
+    # cannot pass the descriptors they travel by; without them the game draws through the X
+    # connection itself.
     emulator_environment="export QT_XCB_NO_MITSHM=1"
 fi
 # What the steps install and how they configure: a cross build names the architecture and
@@ -332,7 +333,7 @@ in_system() {
 # A build log with a compiler or CMake warning in it fails the check, whatever the exit code.
 check_no_warnings() {
     local log="$1"
-    if grep -nE ': warning: |^CMake Warning' "$log" >"$log.warnings"; then
+    if grep -anE ': warning: |^CMake Warning' "$log" >"$log.warnings"; then
         echo "fresh-check: warnings in $log:" >&2
         head -n 20 "$log.warnings" >&2
         exit 1
@@ -350,7 +351,7 @@ run_step() {
         exit 1
     fi
     end_step
-    grep -E 'tests passed|tests failed|the same as amd64' "$log" || true
+    grep -aE 'tests passed|tests failed|the same as amd64' "$log" || true
     check_no_warnings "$log"
 }
 
