@@ -100,16 +100,16 @@ default_steps="test play"
 [[ $build_way == native ]] || default_steps="release"
 steps="${SKIRMORA_FRESH_STEPS:-$default_steps}"
 ctest_arguments="${SKIRMORA_FRESH_CTEST-}"
-# Under the emulator the suites' lists are read when the tests run, not at the end of the
-# build, where the emulated list could overrun the build's five seconds.
-configure_arguments=""
+suite_arguments=""
 emulator_environment=":"
 if [[ -n "$emulated" ]]; then
     ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak}"
     # Wayland's messages are in the byte order of the machine both ends run on: a big-endian
     # game cannot talk to this machine's compositor, so on s390x the Wayland tests are left out.
     [[ $arch != s390x ]] || ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak -E Wayland}"
-    configure_arguments="-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"
+    # The suites' lists are read when the tests run, not at the end of the build, where the
+    # emulated list could overrun the build's five seconds.
+    suite_arguments="-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"
     # X11 agrees on a byte order, but its shared-memory images fail under the emulator, which
     # cannot pass the descriptors they travel by; without them the game draws through the X
     # connection itself.
@@ -118,10 +118,11 @@ fi
 # What the steps install and how they configure: a cross build names the architecture and
 # Debian's cross toolchain.
 deps_arguments=""
+toolchain_arguments=""
 cross_environment=":"
 if [[ $build_way == cross ]]; then
     deps_arguments="$arch"
-    configure_arguments+=" --toolchain cmake/DebianCross.cmake"
+    toolchain_arguments="--toolchain cmake/DebianCross.cmake"
     cross_environment="export DEB_HOST_GNU_TYPE=$emulated-linux-gnu"
 fi
 for step in $steps; do
@@ -376,7 +377,7 @@ for step in $steps; do
                 "bash scripts/install-deps.sh test $deps_arguments
                  $cross_environment
                  $emulator_environment
-                 cmake --preset release $configure_arguments >/dev/null
+                 cmake --preset release $toolchain_arguments $suite_arguments >/dev/null
                  cmake --build --preset release
                  ctest --preset release -j $(nproc) $ctest_arguments"
             ;;
@@ -384,7 +385,7 @@ for step in $steps; do
             run_step "the simulator's output against amd64's" identity \
                 "bash scripts/install-deps.sh play $deps_arguments
                  $cross_environment
-                 cmake --preset play $configure_arguments >/dev/null
+                 cmake --preset play $toolchain_arguments >/dev/null
                  cmake --build build/play --target skirmora-sim
                  QT_QPA_PLATFORM=offscreen bash tests/tools/check-sim-identity.sh \\
                      build/play/tools/sim/skirmora-sim"
