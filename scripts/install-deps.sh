@@ -73,13 +73,17 @@ install_missing() {
         "${missing[@]}"
 }
 
+tools=("${play_tools[@]}")
 libraries=("${play_libraries[@]}")
-[[ $purpose == play ]] || libraries+=("${test_libraries[@]}")
+if [[ $purpose == test ]]; then
+    tools+=("${test_tools[@]}")
+    libraries+=("${test_libraries[@]}")
+fi
 
 if [[ -z "$cross" ]]; then
-    install_missing "${play_tools[@]}" "${play_libraries[@]}"
+    [[ $purpose == play ]] || tools+=(clang)
+    install_missing "${tools[@]}" "${libraries[@]}"
     [[ $purpose == test ]] || exit 0
-    install_missing "${test_tools[@]}" "${test_libraries[@]}" clang
     # The sanitizer and libFuzzer runtimes belong to one clang version: the one `clang` is.
     clang_major=$(clang -dumpversion | cut -d. -f1)
     install_missing "libclang-rt-${clang_major}-dev"
@@ -93,7 +97,5 @@ if ! dpkg --print-foreign-architectures | grep -qx "$cross"; then
     "${sudo[@]}" apt-get update -qq
     updated=true
 fi
-tools=("${play_tools[@]/build-essential/crossbuild-essential-$cross}" qt6-base-dev-tools
-    qemu-user)
-[[ $purpose == play ]] || tools+=("${test_tools[@]}")
+tools=("${tools[@]/build-essential/crossbuild-essential-$cross}" qt6-base-dev-tools qemu-user)
 install_missing "${tools[@]}" "${libraries[@]/%/:$cross}"
