@@ -101,7 +101,7 @@ default_steps="test play"
 steps="${SKIRMORA_FRESH_STEPS:-$default_steps}"
 ctest_arguments="${SKIRMORA_FRESH_CTEST-}"
 suite_arguments=""
-emulator_environment=":"
+emulator_variables=()
 if [[ -n "$emulated" ]]; then
     ctest_arguments="${SKIRMORA_FRESH_CTEST--LE soak}"
     # Wayland's messages are in the byte order of the machine both ends run on: a big-endian
@@ -113,7 +113,7 @@ if [[ -n "$emulated" ]]; then
     # X11 agrees on a byte order, but its shared-memory images fail under the emulator, which
     # cannot pass the descriptors they travel by; without them the game draws through the X
     # connection itself.
-    emulator_environment="export QT_XCB_NO_MITSHM=1"
+    emulator_variables=(QT_XCB_NO_MITSHM=1)
 fi
 # What the steps install and how they configure: a cross build names the architecture and
 # Debian's cross toolchain.
@@ -376,7 +376,7 @@ for step in $steps; do
             run_step "the release build and its suite" release \
                 "bash scripts/install-deps.sh test $deps_arguments
                  $cross_environment
-                 $emulator_environment
+                 ${emulator_variables[*]:+export ${emulator_variables[*]}}
                  cmake --preset release $toolchain_arguments $suite_arguments >/dev/null
                  cmake --build --preset release
                  ctest --preset release -j $(nproc) $ctest_arguments"
@@ -420,11 +420,8 @@ if [[ " $steps " == *" play "* ]]; then
     done
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
     start env DISPLAY="$display" openbox >"$logs/openbox.log" 2>&1
-    # Under the emulator, X11's shared-memory images fail (see above).
-    emulator_env=()
-    [[ -z "$emulated" ]] || emulator_env=(QT_XCB_NO_MITSHM=1)
     start "${personality[@]}" chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-        DISPLAY="$display" "${emulator_env[@]}" \
+        DISPLAY="$display" "${emulator_variables[@]}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         /bin/bash /root/skirmora/scripts/play.sh >"$logs/play.log" 2>&1
     game_pid="${started_pids[-1]}"
