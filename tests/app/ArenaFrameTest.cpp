@@ -140,7 +140,8 @@ TEST(ArenaFrame, ExitEndsTheLoopAndDestructionStoresTheRectangleBeforeMaximising
     EXPECT_EQ(ReadSettingText("Vzhled", "pozice"), "0212 0169 0812 0569");
 }
 
-// A copy of the pixels in the window's buffer.
+// A copy of the pixels in the window's buffer, read without opening it for painting (as
+// DensityTest's WindowBuffer does), since here it matters that only the window opens it.
 QImage BufferPixels(QBackingStore& store) {
     const QPaintDevice* const device = store.paintDevice();
     return device->devType() == QInternal::Image ? static_cast<const QImage*>(device)->copy()
