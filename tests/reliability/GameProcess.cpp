@@ -5,11 +5,15 @@
 #include "GameProcess.h"
 
 #include <sys/types.h>
+#include <unistd.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <QThread>
 #include <csignal>
+#include <string_view>
 
 GameProcess::GameProcess() {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -34,22 +38,56 @@ void GameProcess::Start(const QString& configHome) {
     process_.waitForStarted();
 }
 
-bool GameProcess::WaitUntilListening() {
-    // The kernel lists the signals a process catches; the game catches the three once its
-    // handlers are in place.
+namespace {
+
+// Whether the kernel lists all three shutdown signals among those the process catches.
+bool CatchesShutdownSignals(const QString& status) {
     const unsigned long long wanted =
         (1ULL << (SIGTERM - 1)) | (1ULL << (SIGHUP - 1)) | (1ULL << (SIGINT - 1));
-    const QString status = QStringLiteral("/proc/%1/status").arg(process_.processId());
+    QFile file(status);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) & wanted) == wanted;
+        }
+    }
+    return false;
+}
+
+// How many sockets the process holds beyond its standard streams (which may be sockets too).
+int SocketsBeyondStandardStreams(const QString& fdFolder) {
+    int sockets = 0;
+    for (const QString& name : QDir(fdFolder).entryList(QDir::Files | QDir::System)) {
+        if (name.toInt() <= 2) {
+            continue;
+        }
+        char target[64] = {};
+        const QByteArray path = (fdFolder + u'/' + name).toLocal8Bit();
+        if (::readlink(path.constData(), target, sizeof target - 1) > 0 &&
+            std::string_view(target).starts_with("socket:")) {
+            ++sockets;
+        }
+    }
+    return sockets;
+}
+
+}  // namespace
+
+bool GameProcess::WaitUntilListening() {
+    // The game's first act is to open the socket pair its handlers write to, then to catch the
+    // three signals. Natively the kernel's list of caught signals tells when that is done. Under
+    // a user-mode emulator (qemu) the list is the emulator's, which catches every fatal signal
+    // from the start, so the pair must be open as well: the game opens no socket before it.
+    const QString proc = QStringLiteral("/proc/%1").arg(process_.processId());
     for (int attempt = 0; attempt < 2000; ++attempt) {
-        QFile file(status);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(proc)) {
             return false;
         }
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (line.startsWith("SigCgt:") &&
-                (line.mid(7).trimmed().toULongLong(nullptr, 16) & wanted) == wanted) {
-                return true;
-            }
+        if (CatchesShutdownSignals(proc + QStringLiteral("/status")) &&
+            SocketsBeyondStandardStreams(proc + QStringLiteral("/fd")) >= 2) {
+            return true;
         }
         QThread::msleep(10);
     }
