@@ -5,10 +5,23 @@
 #include "app/DevicePixels.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+
+#include "battle/Binary64.h"
 
 int DevicePixelEdge(int logical, double ratio) {
-    return static_cast<int>(std::ceil(logical * ratio - 0.5));
+    // The product rounded to the nearest double, then to the nearest device pixel, a tie going
+    // down. Integers do both: the x87 of a 32-bit PC keeps the product at a greater precision
+    // and moves ties, so that at a ratio of 1.1 the edge of 605 would be 666 there and 665
+    // everywhere else. A ratio that is no normal number (never one Qt gives) counts as none.
+    if (!std::isnormal(ratio)) {
+        return 0;
+    }
+    const Binary64 product =
+        Multiply(Binary64Of(logical), Binary64FromBits(std::bit_cast<std::uint64_t>(ratio)));
+    return RoundToInt32TiesDown(product);
 }
 
 QRect DeviceRectOf(const QRect& logical, double ratio) {

@@ -4,6 +4,7 @@
 
 #include "battle/Binary64.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -12,6 +13,8 @@ namespace {
 constexpr int kSignificandBits = 53;
 constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << (kSignificandBits - 1);
 constexpr std::uint64_t kFractionMask = kHiddenBit - 1;
+// A significand of 53 bits times 2^-21 or more is at least 2^31.
+constexpr int kFirstOutOfRange = -(kSignificandBits - 1 - 31);
 // The biased exponent field e stands for 2^(e - 1023) times 1.fraction, that is the 53-bit
 // significand times 2^(e - 1075).
 constexpr int kExponentBias = 1075;
@@ -154,8 +157,6 @@ std::int32_t TruncateToInt32(const Binary64& value) {
     if (value.significand == 0) {
         return 0;
     }
-    // A significand of 53 bits times 2^-21 or more is at least 2^31.
-    constexpr int kFirstOutOfRange = -(kSignificandBits - 1 - 31);
     if (value.exponent >= kFirstOutOfRange) {
         return value.negative ? Limits::min() : Limits::max();
     }
@@ -163,4 +164,33 @@ std::int32_t TruncateToInt32(const Binary64& value) {
     const std::uint64_t magnitude = shift >= 64 ? 0 : value.significand >> shift;
     const auto whole = static_cast<std::int32_t>(magnitude);  // below 2^31
     return value.negative ? -whole : whole;
+}
+
+std::int32_t RoundToInt32TiesDown(const Binary64& value) {
+    using Limits = std::numeric_limits<std::int32_t>;
+    if (value.significand == 0) {
+        return 0;
+    }
+    if (value.exponent >= kFirstOutOfRange) {
+        return value.negative ? Limits::min() : Limits::max();
+    }
+    // The magnitude is below 2^31: its whole part, and the rest against one half, both in units
+    // of 2^exponent. Below 2^-11 (a shift of 64 or more) the whole magnitude is less than half.
+    const int shift = -value.exponent;
+    std::int64_t whole = 0;
+    bool belowHalf = true, atHalf = false;
+    if (shift < 64) {
+        const std::uint64_t rest = value.significand & ((std::uint64_t{1} << shift) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        whole = static_cast<std::int64_t>(value.significand >> shift);
+        belowHalf = rest < half;
+        atHalf = rest == half;
+    }
+    // Up from a rest above one half; for a negative value, whose tie goes away from zero, from
+    // one half itself.
+    const bool away = !belowHalf && (value.negative || !atHalf);
+    const std::int64_t rounded = whole + (away ? 1 : 0);
+    const std::int64_t result = value.negative ? -rounded : rounded;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(result, Limits::min(), Limits::max()));
 }

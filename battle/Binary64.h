@@ -37,3 +37,6 @@ Binary64 Divide(const Binary64& dividend, const Binary64& divisor);
 
 // Truncated toward zero; a value beyond the 32-bit range gives the nearest end of it.
 std::int32_t TruncateToInt32(const Binary64& value);
+// The nearest integer, a tie going down (toward minus infinity), as ceil(value - 0.5) gives it;
+// a value beyond the 32-bit range gives the nearest end of it.
+std::int32_t RoundToInt32TiesDown(const Binary64& value);

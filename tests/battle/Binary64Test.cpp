@@ -117,6 +117,32 @@ TEST(Binary64, TruncatesTowardZeroAndStopsAtTheEndsOfTheRange) {
     }
 }
 
+TEST(Binary64, RoundsToTheNearestIntegerWithTiesDownAndStopsAtTheEndsOfTheRange) {
+    const struct Case {
+        std::uint64_t bits;
+        std::int32_t expected;
+    } cases[] = {
+        {0x3FE0000000000000u, 0},                // 0.5
+        {0x3FE8000000000000u, 1},                // 0.75
+        {0x3FF8000000000000u, 1},                // 1.5
+        {0x4004000000000000u, 2},                // 2.5
+        {0x4004000000000001u, 3},                // 2.5 + 2^-51
+        {0x4003FFFFFFFFFFFFu, 2},                // 2.5 - 2^-51
+        {0xBFE0000000000000u, -1},               // -0.5
+        {0xBFF4000000000000u, -1},               // -1.25
+        {0xBFF8000000000000u, -2},               // -1.5
+        {0x41DFFFFFFFE00000u, 2147483647},       // 2^31 - 0.5
+        {0x41DFFFFFFFF00000u, 2147483647},       // 2^31 - 0.25, nearest 2^31
+        {0xC1E0000000000000u, -2147483647 - 1},  // -2^31
+        {0xC1E0000000100000u, -2147483647 - 1},  // -2^31 - 0.5, nearest -2^31 - 1
+        {0x0010000000000000u, 0},                // the least normal number
+        {0x8010000000000000u, 0},                // and its negative
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RoundToInt32TiesDown(Binary64FromBits(c.bits)), c.expected) << std::hex << c.bits;
+    }
+}
+
 TEST(Binary64, GivesTheDoubleUnitsResultBitForBit) {
     if (!HasDoubleUnit()) {
         GTEST_SKIP() << "this processor has no unit that rounds to double precision";
