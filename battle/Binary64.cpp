@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <compare>
 #include <limits>
 
 namespace {
@@ -152,7 +153,19 @@ Binary64 Divide(const Binary64& dividend, const Binary64& divisor) {
                  dividend.exponent - divisor.exponent - kFractionSteps, remainder != 0);
 }
 
-std::int32_t TruncateToInt32(const Binary64& value) {
+namespace {
+
+// A magnitude below 2^31 split at the units point: its whole part, and how the rest compares
+// with one half (below, at or above it).
+struct UnitsSplit {
+    std::int64_t whole = 0;
+    std::strong_ordering restAgainstHalf = std::strong_ordering::less;
+};
+
+// The integer that `pick` makes of the value's magnitude, with the value's sign; a value beyond
+// the 32-bit range gives the nearest end of it.
+template <typename Pick>
+std::int32_t ToInt32(const Binary64& value, Pick pick) {
     using Limits = std::numeric_limits<std::int32_t>;
     if (value.significand == 0) {
         return 0;
@@ -160,37 +173,30 @@ std::int32_t TruncateToInt32(const Binary64& value) {
     if (value.exponent >= kFirstOutOfRange) {
         return value.negative ? Limits::min() : Limits::max();
     }
+    // Below 2^-11 (a shift of 64 or more) the whole magnitude is less than half.
     const int shift = -value.exponent;
-    const std::uint64_t magnitude = shift >= 64 ? 0 : value.significand >> shift;
-    const auto whole = static_cast<std::int32_t>(magnitude);  // below 2^31
-    return value.negative ? -whole : whole;
+    UnitsSplit split;
+    if (shift < 64) {
+        const std::uint64_t rest = value.significand & ((std::uint64_t{1} << shift) - 1);
+        split.whole = static_cast<std::int64_t>(value.significand >> shift);
+        split.restAgainstHalf = rest <=> (std::uint64_t{1} << (shift - 1));
+    }
+    const std::int64_t magnitude = pick(split, value.negative);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value.negative ? -magnitude : magnitude, Limits::min(), Limits::max()));
+}
+
+}  // namespace
+
+std::int32_t TruncateToInt32(const Binary64& value) {
+    return ToInt32(value, [](const UnitsSplit& split, bool) { return split.whole; });
 }
 
 std::int32_t RoundToInt32TiesDown(const Binary64& value) {
-    using Limits = std::numeric_limits<std::int32_t>;
-    if (value.significand == 0) {
-        return 0;
-    }
-    if (value.exponent >= kFirstOutOfRange) {
-        return value.negative ? Limits::min() : Limits::max();
-    }
-    // The magnitude is below 2^31: its whole part, and the rest against one half, both in units
-    // of 2^exponent. Below 2^-11 (a shift of 64 or more) the whole magnitude is less than half.
-    const int shift = -value.exponent;
-    std::int64_t whole = 0;
-    bool belowHalf = true, atHalf = false;
-    if (shift < 64) {
-        const std::uint64_t rest = value.significand & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-        whole = static_cast<std::int64_t>(value.significand >> shift);
-        belowHalf = rest < half;
-        atHalf = rest == half;
-    }
     // Up from a rest above one half; for a negative value, whose tie goes away from zero, from
     // one half itself.
-    const bool away = !belowHalf && (value.negative || !atHalf);
-    const std::int64_t rounded = whole + (away ? 1 : 0);
-    const std::int64_t result = value.negative ? -rounded : rounded;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(result, Limits::min(), Limits::max()));
+    return ToInt32(value, [](const UnitsSplit& split, bool negative) {
+        const bool away = split.restAgainstHalf > 0 || (negative && split.restAgainstHalf == 0);
+        return split.whole + (away ? 1 : 0);
+    });
 }
