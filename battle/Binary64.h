@@ -7,13 +7,15 @@
 #include <cstdint>
 
 // Double-precision (IEEE 754 binary64) arithmetic done with integers alone. The pointer
-// conversion rounds its product and its quotient to the nearest double each, and the target it
-// gives must be the same on every machine. A floating-point unit that keeps intermediate
+// conversion rounds its product and its quotient to the nearest double each, and the window's
+// device pixel edges round a coordinate times the pixel ratio; the target and the pixels they
+// give must be the same on every machine. A floating-point unit that keeps intermediate
 // results at a greater precision, as the x87 of 32-bit PCs does, rounds twice and can land one
 // unit away; integers round the same way everywhere.
 //
-// Only zero and normal numbers: the operands of the pointer conversion (32-bit sizes and
-// positions, and scales near 1/600 and 1/400) never come near the subnormal range or infinity.
+// Only zero and normal numbers: the operands (32-bit sizes and positions, scales near 1/600
+// and 1/400, and pixel ratios) never come near the subnormal range. A result is kept with its
+// exponent as it comes, never turned into infinity, so only BitsOf needs it in the double range.
 struct Binary64 {
     bool negative = false;
     std::uint64_t significand = 0;  // 0, or from 2^52 up to but not including 2^53
