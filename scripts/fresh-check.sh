@@ -142,6 +142,26 @@ pristine="$cache/$release-$system_arch-minbase.tar"
 logs="$cache/logs/$name"
 mkdir -p "$cache" "$logs"
 
+# A 64-bit kernel runs 32-bit programs only with its ia32 emulation on, and some are built or
+# booted with it off (ia32_emulation=off). The test is the smallest i386 program there is: an
+# ELF header, one segment, and exit(0) through int 0x80.
+if [[ ${#personality[@]} -gt 0 ]]; then
+    probe="$(mktemp "$cache/32-bit-probe.XXXXXX")"
+    printf '%b' '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08' \
+        '\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' \
+        '\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0' \
+        '\xb8\x01\0\0\0\x31\xdb\xcd\x80' >"$probe"
+    chmod 0755 "$probe"
+    runs_32_bit=true
+    "$probe" 2>/dev/null || runs_32_bit=false
+    rm -f "$probe"
+    if ! $runs_32_bit; then
+        echo "fresh-check: this kernel runs no 32-bit programs (its ia32 emulation is off)," \
+            "so there is no $arch system to check here" >&2
+        exit 3
+    fi
+fi
+
 # --- what this script itself needs on the machine it runs on --------------------------------
 
 host_tools=(debootstrap xvfb openbox xdotool x11-utils imagemagick git)
@@ -161,26 +181,6 @@ if [[ -n "$emulated" ]]; then
     [[ -e /proc/sys/fs/binfmt_misc/status ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
     [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
         update-binfmts --enable "qemu-$emulated"
-fi
-
-# A 64-bit kernel runs 32-bit programs only with its ia32 emulation on, and some are built or
-# booted with it off (ia32_emulation=off). The test is the smallest i386 program there is: an
-# ELF header, one segment, and exit(0) through int 0x80.
-if [[ ${#personality[@]} -gt 0 ]]; then
-    probe="$(mktemp "$cache/32-bit-probe.XXXXXX")"
-    printf '%b' '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08' \
-        '\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' \
-        '\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0' \
-        '\xb8\x01\0\0\0\x31\xdb\xcd\x80' >"$probe"
-    chmod 0755 "$probe"
-    runs_32_bit=true
-    "$probe" 2>/dev/null || runs_32_bit=false
-    rm -f "$probe"
-    if ! $runs_32_bit; then
-        echo "fresh-check: this kernel runs no 32-bit programs (its ia32 emulation is off)," \
-            "so there is no $arch system to check here" >&2
-        exit 3
-    fi
 fi
 
 # --- clean-up on every way out ---------------------------------------------------------------
