@@ -58,7 +58,7 @@ spawn() {
 
 # An X server with a window manager on the current DISPLAY.
 start_display() {
-    spawn "xvfb$DISPLAY" Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp
+    spawn "xvfb$DISPLAY" Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset
     for _ in $(seq 50); do
         xdotool getdisplaygeometry >/dev/null 2>&1 && break
         sleep 0.1

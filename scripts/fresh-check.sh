@@ -434,8 +434,9 @@ if [[ " $steps " == *" play "* ]]; then
         exit 1
     }
     # The X server runs on this machine and listens in the fresh system's /tmp, where the game
-    # finds its socket.
-    start Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$logs/xvfb.log" 2>&1
+    # finds its socket. -noreset: a server that resets when its last client leaves would drop a
+    # client that connects at that moment.
+    start Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$logs/xvfb.log" 2>&1
     for _ in $(seq 100); do
         [[ -S "/tmp/.X11-unix/X${display#:}" ]] && break
         sleep 0.1

@@ -64,12 +64,15 @@ bool XServer::Start(int firstNumber) {
 // The server writes its display number to standard output once it is ready for clients; a
 // number in use makes it exit at once instead. The number is chosen, not left to the server,
 // since X's abstract sockets are shared by every system on the machine, chroots included.
+// Without -noreset the server resets whenever its last client leaves and drops whoever is
+// connecting at that moment: on a bare server each xdotool run that ends before the game has
+// connected is such a last client, and the game then failed with "could not connect".
 bool XServer::StartOn(int candidate) {
     const QString name = QStringLiteral(":") + QString::number(candidate);
     server.start(ProgramPath(QStringLiteral("Xvfb")),
                  {name, QStringLiteral("-displayfd"), QStringLiteral("1"),
                   QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                  QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!server.waitForStarted(kServerWaitMs)) {
         return false;
     }
