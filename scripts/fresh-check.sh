@@ -17,13 +17,15 @@
 #            amd64 (as a 32-bit userland); arm64 and s390x (big-endian) run through
 #            qemu-user-static and binfmt-support, which the script installs on this machine.
 #            It exits with status 3, before it does anything, when this machine's kernel runs
-#            no 32-bit programs, and with another non-zero status when a check fails.
+#            no 32-bit programs (a cross build for i386 then still runs, see below), and with
+#            another non-zero status when a check fails.
 #
 # An arm64 or s390x system runs every program under the emulator, its compiler too, so there
 # it builds and checks the simulator and runs the play command. The release build and its suite
 # are checked as a cross build instead (SKIRMORA_FRESH_BUILD=cross): in a fresh system of this
 # machine's architecture, with ARCH's libraries beside its own, the build runs natively and
-# every test runs under the emulator.
+# every test runs under the emulator. The same cross build for i386 is the check of a 32-bit
+# PC where the kernel runs no 32-bit programs: qemu's i386 emulator computes as the x87 does.
 #
 # The pristine system is kept as a tarball in a cache folder outside the repository, so that a
 # second run starts in seconds. The clone is of the commit checked out here.
@@ -31,7 +33,7 @@
 # Environment:
 #   SKIRMORA_FRESH_CACHE   the cache folder (default /var/cache/skirmora-fresh-check)
 #   SKIRMORA_FRESH_BUILD   native (default) or cross: build for ARCH on this machine's
-#                          architecture (arm64 and s390x only)
+#                          architecture (i386, arm64 and s390x)
 #   SKIRMORA_FRESH_STEPS   which steps to run, in this order, of:
 #                            test      the README's test command (native builds only)
 #                            release   the release build and its whole suite
@@ -75,10 +77,16 @@ case "$(dpkg --print-architecture)/$arch" in
         ;;
 esac
 build_way="${SKIRMORA_FRESH_BUILD:-native}"
+# A cross build for i386 runs what it builds under the emulator as well: it is how a 32-bit PC
+# is checked on a kernel that runs no 32-bit programs.
+if [[ $build_way == cross && ${#personality[@]} -gt 0 ]]; then
+    personality=()
+    emulated=i386
+fi
 case "$build_way/$emulated" in
     native/* | cross/?*) ;;
     *)
-        echo "$0: SKIRMORA_FRESH_BUILD is native, or cross for arm64 and s390x" >&2
+        echo "$0: SKIRMORA_FRESH_BUILD is native, or cross for i386, arm64 and s390x" >&2
         exit 2
         ;;
 esac
@@ -125,7 +133,9 @@ cross_environment=":"
 if [[ $build_way == cross ]]; then
     deps_arguments="$arch"
     toolchain_arguments="--toolchain cmake/DebianCross.cmake"
-    cross_environment="export DEB_HOST_GNU_TYPE=$emulated-linux-gnu"
+    gnu_type="$emulated-linux-gnu"
+    [[ $emulated != i386 ]] || gnu_type=i686-linux-gnu
+    cross_environment="export DEB_HOST_GNU_TYPE=$gnu_type"
 fi
 for step in $steps; do
     case "$build_way/$step" in
@@ -144,18 +154,24 @@ mkdir -p "$cache" "$logs"
 
 # A 64-bit kernel runs 32-bit programs only with its ia32 emulation on, and some are built or
 # booted with it off (ia32_emulation=off). The test is the smallest i386 program there is: an
-# ELF header, one segment, and exit(0) through int 0x80.
-if [[ ${#personality[@]} -gt 0 ]]; then
+# ELF header, one segment, and exit(0) through int 0x80. Where the kernel cannot, the i386
+# cross build's programs run under an emulator of this script's own, registered with the kernel
+# under this name for the run; one left by a run that was killed goes first, so that the probe
+# asks the kernel itself.
+i386_entry=/proc/sys/fs/binfmt_misc/skirmora-fresh-check-i386
+registered_i386=false
+[[ ! -e "$i386_entry" ]] || echo -1 >"$i386_entry"
+runs_32_bit=true
+if [[ $arch == i386 && $(dpkg --print-architecture) == amd64 ]]; then
     probe="$(mktemp "$cache/32-bit-probe.XXXXXX")"
     printf '%b' '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08' \
         '\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' \
         '\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0' \
         '\xb8\x01\0\0\0\x31\xdb\xcd\x80' >"$probe"
     chmod 0755 "$probe"
-    runs_32_bit=true
     "$probe" 2>/dev/null || runs_32_bit=false
     rm -f "$probe"
-    if ! $runs_32_bit; then
+    if ! $runs_32_bit && [[ $build_way == native ]]; then
         echo "fresh-check: this kernel runs no 32-bit programs (its ia32 emulation is off)," \
             "so there is no $arch system to check here" >&2
         exit 3
@@ -179,8 +195,21 @@ fi
 emulator_entry="/proc/sys/fs/binfmt_misc/qemu-$emulated"
 if [[ -n "$emulated" ]]; then
     [[ -e /proc/sys/fs/binfmt_misc/status ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-    [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
-        update-binfmts --enable "qemu-$emulated"
+    if [[ $emulated == i386 ]]; then
+        # Debian registers no i386 emulator on amd64, where the kernel normally runs i386 itself.
+        # The entry's magic and mask are qemu's own for i386 programs; F opens the emulator now,
+        # so that programs in the fresh system find it too.
+        if ! $runs_32_bit; then
+            printf '%s' ':skirmora-fresh-check-i386:M::' \
+                '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:' \
+                '\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:' \
+                '/usr/bin/qemu-i386-static:F' >/proc/sys/fs/binfmt_misc/register
+            registered_i386=true
+        fi
+    else
+        [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
+            update-binfmts --enable "qemu-$emulated"
+    fi
 fi
 
 # --- clean-up on every way out ---------------------------------------------------------------
@@ -218,6 +247,9 @@ cleanup() {
         else
             rm -rf --one-file-system "$root"
         fi
+    fi
+    if $registered_i386 && [[ -e "$i386_entry" ]]; then
+        echo -1 >"$i386_entry"
     fi
     exit "$status"
 }
