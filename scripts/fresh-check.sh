@@ -155,9 +155,9 @@ mkdir -p "$cache" "$logs"
 # A 64-bit kernel runs 32-bit programs only with its ia32 emulation on, and some are built or
 # booted with it off (ia32_emulation=off). The test is the smallest i386 program there is: an
 # ELF header, one segment, and exit(0) through int 0x80. Where the kernel cannot, the i386
-# cross build's programs run under an emulator of this script's own, registered with the kernel
-# under this name for the run; one left by a run that was killed goes first, so that the probe
-# asks the kernel itself.
+# cross build's programs run under the fresh system's emulator, registered with the kernel under
+# this name for the run; one left by a run that was killed goes first, so that the probe asks
+# the kernel itself.
 i386_entry=/proc/sys/fs/binfmt_misc/skirmora-fresh-check-i386
 registered_i386=false
 [[ ! -e "$i386_entry" ]] || echo -1 >"$i386_entry"
@@ -195,21 +195,10 @@ fi
 emulator_entry="/proc/sys/fs/binfmt_misc/qemu-$emulated"
 if [[ -n "$emulated" ]]; then
     [[ -e /proc/sys/fs/binfmt_misc/status ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-    if [[ $emulated == i386 ]]; then
-        # Debian registers no i386 emulator on amd64, where the kernel normally runs i386 itself.
-        # The entry's magic and mask are qemu's own for i386 programs; F opens the emulator now,
-        # so that programs in the fresh system find it too.
-        if ! $runs_32_bit; then
-            printf '%s' ':skirmora-fresh-check-i386:M::' \
-                '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:' \
-                '\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:' \
-                '/usr/bin/qemu-i386-static:F' >/proc/sys/fs/binfmt_misc/register
-            registered_i386=true
-        fi
-    else
-        [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
-            update-binfmts --enable "qemu-$emulated"
-    fi
+    # Debian registers no i386 emulator on amd64, where the kernel normally runs i386 itself;
+    # see register_i386_emulator.
+    [[ $emulated == i386 ]] || [[ "$(head -n 1 "$emulator_entry" 2>/dev/null)" == enabled ]] ||
+        update-binfmts --enable "qemu-$emulated"
 fi
 
 # --- clean-up on every way out ---------------------------------------------------------------
@@ -410,17 +399,35 @@ run_step() {
     check_no_warnings "$log"
 }
 
+# The i386 programs of a cross build, on a kernel that runs none itself, go to the emulator by
+# an entry of this run's: the magic and mask are qemu's own for i386 programs, and F opens the
+# emulator at once, so that the fresh system's programs reach it too. It is the fresh system's
+# emulator: Debian 12's own (7.2) does not deliver SIGTERM to an i386 game with a window, which
+# then never ends.
+register_i386_emulator() {
+    printf '%s' ':skirmora-fresh-check-i386:M::' \
+        '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:' \
+        '\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:' \
+        "$root/usr/bin/qemu-i386:F" >/proc/sys/fs/binfmt_misc/register
+    registered_i386=true
+}
+
 # Debian 12's emulator (7.2) refuses the clone flags with which Qt starts a process, so under
 # it the tests that start the game or the simulator would fail; bookworm-backports has a later
 # one. The programs those tests start run under this machine's own emulator, by its binfmt
-# entry, and start nothing themselves.
-if [[ $build_way == cross && $release == bookworm ]]; then
-    echo "deb $(configured_mirror) bookworm-backports main" \
-        >"$root/etc/apt/sources.list.d/bookworm-backports.list"
-    run_step "the emulator from bookworm-backports" emulator \
+# entry (i386's under the fresh system's, as above), and start nothing themselves.
+if [[ $build_way == cross ]]; then
+    backports=()
+    if [[ $release == bookworm ]]; then
+        echo "deb $(configured_mirror) bookworm-backports main" \
+            >"$root/etc/apt/sources.list.d/bookworm-backports.list"
+        backports=(-t bookworm-backports)
+    fi
+    run_step "the emulator${backports[*]:+ from bookworm-backports}" emulator \
         "apt-get update -qq
          DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-             -t bookworm-backports qemu-user >/dev/null"
+             ${backports[*]} qemu-user >/dev/null"
+    [[ $emulated != i386 ]] || $runs_32_bit || register_i386_emulator
 fi
 
 for step in $steps; do

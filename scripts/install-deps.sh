@@ -9,10 +9,11 @@
 #
 #   bash scripts/install-deps.sh play        what building and running the game needs
 #   bash scripts/install-deps.sh test        that, and everything the tests build with or call
-#   bash scripts/install-deps.sh test ARCH   the same for a cross build for ARCH (arm64, s390x,
-#                                            ...; see cmake/DebianCross.cmake): the libraries
-#                                            of ARCH beside this machine's own, its cross
-#                                            compiler, and qemu's emulator to run what it builds
+#   bash scripts/install-deps.sh test ARCH   the same for a cross build for ARCH (i386, arm64,
+#                                            s390x, ...; see cmake/DebianCross.cmake): the
+#                                            libraries of ARCH beside this machine's own, its
+#                                            cross compiler, and qemu's emulator to run what it
+#                                            builds
 #
 # Package names are Debian 12's and Debian 13's; the one name that carries a version, clang's
 # runtime, is derived from the clang that the release installs. On Debian 12 the emulator
