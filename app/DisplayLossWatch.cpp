@@ -74,7 +74,7 @@ void CDisplayLossWatch::OnMessage(QtMsgType type, const QMessageLogContext& cont
     if (const QtMessageHandler previous = gPrevious.load()) {
         previous(type, context, message);
     }
-    if (gArmed.load() == nullptr || !ReportsDisplayLoss(type, message)) {
+    if (!ReportsDisplayLoss(type, message)) {
         return;
     }
     if (QThread::currentThreadId() == gArmedThread.load()) {
@@ -83,10 +83,14 @@ void CDisplayLossWatch::OnMessage(QtMsgType type, const QMessageLogContext& cont
     }
     // A plugin thread of its own reported the loss and ends the process as soon as this returns.
     // The action belongs to the event loop's thread, where the values it writes are kept: that
-    // thread is asked to run it, and this one waits until it has.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &CDisplayLossWatch::RunAction,
-                              Qt::QueuedConnection);
+    // thread is asked to run it, and this one waits until it has. The event loop's thread may
+    // have met the loss at the same moment and be running the action already; this thread then
+    // waits all the same, or the process would end half-way through the writes.
     std::unique_lock<std::mutex> lock(gActionMutex);
+    if (gArmed.load() != nullptr) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &CDisplayLossWatch::RunAction,
+                                  Qt::QueuedConnection);
+    }
     gActionSettled.wait_for(lock, kLongestHold, [] { return !ActionPending(); });
 }
 

@@ -16,7 +16,8 @@
 // from whichever of its threads meets the loss first. The watch sees that warning and has its
 // action run before the plugin goes on to end the process: on the event loop's thread at once,
 // or, for a report from another thread, on the event loop's thread as soon as it gets to it,
-// while the reporting thread waits (a bounded time) for the action to end. The program is still
+// while the reporting thread waits (a bounded time) for the action to end, also when the event
+// loop's thread met the loss too and is running the action already. The program is still
 // whole then, only the window system is gone, so the action must not touch it.
 //
 // The watch chains Qt's message handler: every message still reaches the handler that was in

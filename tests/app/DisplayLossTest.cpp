@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QtTest/QTest>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "GuiTestSupport.h"
@@ -139,6 +140,37 @@ TEST_F(DisplayLossTest, AReportFromAnotherThreadReturnsOnlyOnceTheEventLoopHasWr
     EXPECT_EQ(writes.join(' '), "Vzhled/pozice Hra/PL2 Hra/PL1");
     frame.reset();
     EXPECT_EQ(writes.size(), 3);
+}
+
+// Both threads meet the loss at once: the event loop's report runs the writes, and the plugin
+// thread's report, which comes while they are going on, returns only once they are done.
+TEST_F(DisplayLossTest, AReportFromAnotherThreadDuringTheWritesReturnsOnlyOnceTheyAreDone) {
+    auto frame = MakeFrame();
+    std::atomic<int> writesDone{0};
+    std::atomic<int> writesAtReturn{-1};
+    std::thread plugin;
+    SetSettingWriteObserver([&](const QString& section, const QString& value, bool) {
+        writes << section + '/' + value;
+        if (++writesDone == 1) {
+            plugin = std::thread([&] {
+                qWarning("%s", kWaylandLoss);
+                writesAtReturn = writesDone.load();
+            });
+            // Time for a report that does not wait to return, as the plugin would then end the
+            // process under the writes. The event loop is not run here, as it is not in the
+            // game's writes.
+            for (int waited = 0; waited < 500 && writesAtReturn.load() < 0; waited += 10) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }
+    });
+    qWarning("%s", kWaylandLoss);
+    const bool returned = WaitUntil([&] { return writesAtReturn.load() >= 0; });
+    ASSERT_TRUE(plugin.joinable());
+    plugin.join();
+    ASSERT_TRUE(returned);
+    EXPECT_EQ(writesAtReturn.load(), 3);
+    EXPECT_EQ(writes.join(' '), "Vzhled/pozice Hra/PL2 Hra/PL1");
 }
 
 TEST_F(DisplayLossTest, OtherWarningsWriteNothing) {
