@@ -157,12 +157,12 @@ mkdir -p "$cache" "$logs"
 # ELF header, one segment, and exit(0) through int 0x80. Where the kernel cannot, the i386
 # cross build's programs run under the fresh system's emulator, registered with the kernel under
 # this name for the run; one left by a run that was killed goes first, so that the probe asks
-# the kernel itself.
+# the kernel itself. Two i386 checks therefore cannot run at once; other checks are not affected.
 i386_entry=/proc/sys/fs/binfmt_misc/skirmora-fresh-check-i386
 registered_i386=false
-[[ ! -e "$i386_entry" ]] || echo -1 >"$i386_entry"
 runs_32_bit=true
 if [[ $arch == i386 && $(dpkg --print-architecture) == amd64 ]]; then
+    [[ ! -e "$i386_entry" ]] || echo -1 >"$i386_entry"
     probe="$(mktemp "$cache/32-bit-probe.XXXXXX")"
     printf '%b' '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08' \
         '\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' \
