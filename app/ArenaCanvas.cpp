@@ -11,13 +11,18 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <span>
 #include <utility>
 
 #include "app/DevicePixels.h"
 #include "app/KeyTranslation.h"
 #include "app/PointerPosition.h"
 #include "battle/PlayerControls.h"
+#include "render/Raster.h"
 
 CArenaCanvas::CArenaCanvas(CBattleRound& round, CSurface& surface, std::function<void()> paintScene,
                            QWidget* parent)
@@ -48,79 +53,169 @@ ClientExtent CArenaCanvas::Extent() const {
 void CArenaCanvas::RefreshTickGeometry() {
     tickRatio_ = PixelRatio();
     tickDeviceRect_ = ClientDeviceRect();
+    const QPoint inWindow = mapTo(window(), QPoint(0, 0));
+    tickCanvas_ = rect().translated(inWindow);
+    tickContents_ = contentsRect().translated(inWindow);
     tickGeometryStale_ = false;
 }
 
-bool CArenaCanvas::ViewBuffer(QImage& buffer) {
-    if (tickGeometryStale_) {
-        RefreshTickGeometry();
-    }
-    tickClient_ = tickDeviceRect_ & buffer.rect();
-    if (tickClient_.isEmpty()) {
-        surface_.View(nullptr, 0, 0, 0, buffer.format());
-        return false;
-    }
-    // The buffer belongs to the platform and is written in place: asking the image for writable
-    // bits could copy the pixels away from the buffer that is shown.
-    uchar* const bits = const_cast<uchar*>(buffer.constBits()) +
-                        tickClient_.y() * buffer.bytesPerLine() +
-                        tickClient_.x() * static_cast<qsizetype>(sizeof(QRgb));
-    if (!surface_.Views(bits, tickClient_.width(), tickClient_.height(), buffer.bytesPerLine())) {
-        surface_.View(bits, tickClient_.width(), tickClient_.height(), buffer.bytesPerLine(),
-                      buffer.format());
-    }
-    return true;
+namespace {
+
+// How many device pixels the style's edge lines may reach into the client area at a fractional
+// ratio.
+constexpr int kEdgeBleed = 2;
+
+// A device rectangle around every device pixel that the platform may count to a logical
+// rectangle, whichever way it rounds the rectangle's edges at a fractional ratio.
+QRect DevicePixelsAround(const QRect& logical, double ratio) {
+    return DeviceRectOf(logical, ratio).adjusted(-1, -1, 1, 1);
 }
 
-void CArenaCanvas::BeginTick() {
-    tickOpen_ = false;
-    // A hidden window has no buffer of its own to draw in: Wayland's backing store makes one
-    // only for a window being shown, and opening it sooner crashes inside Qt. That happens when
-    // the game is ended during the setup dialog and its timer ticks before the window's close.
+// The buffer belongs to the platform and is written in place: asking the image for writable bits
+// could copy the pixels away from the buffer that is shown.
+uchar* PixelsOf(QImage& buffer, QPoint at) {
+    return const_cast<uchar*>(buffer.constBits()) + at.y() * buffer.bytesPerLine() +
+           static_cast<qsizetype>(at.x()) * static_cast<qsizetype>(sizeof(QRgb));
+}
+
+// Copies the `area` of the buffer's device pixels from the picture, whose top left pixel lies at
+// `origin` in the buffer. The picture's pixels all carry an alpha of 0xFF, so in any of the
+// 32-bit layouts they are opaque colour.
+void CopyPicture(const QImage& picture, QPoint origin, QImage& buffer, const QRect& area) {
+    if (area.isEmpty()) {
+        return;
+    }
+    if (!IsDrawableFormat(buffer.format()) || picture.format() != QImage::Format_RGB32) {
+        QPainter painter(&buffer);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setWorldTransform(
+            QTransform::fromScale(1 / buffer.devicePixelRatio(), 1 / buffer.devicePixelRatio()));
+        painter.drawImage(area.topLeft(), picture, area.translated(-origin));
+        return;
+    }
+    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::memcpy(PixelsOf(buffer, QPoint(area.left(), y)),
+                    picture.constScanLine(y - origin.y()) +
+                        static_cast<qsizetype>(area.left() - origin.x()) *
+                            static_cast<qsizetype>(sizeof(QRgb)),
+                    rowBytes);
+    }
+}
+
+// Fills the area of the buffer's device pixels with an opaque colour.
+void FillPixels(QImage& buffer, const QRect& area, QRgb colour) {
+    if (area.isEmpty()) {
+        return;
+    }
+    if (!IsDrawableFormat(buffer.format())) {
+        QPainter painter(&buffer);
+        painter.setWorldTransform(
+            QTransform::fromScale(1 / buffer.devicePixelRatio(), 1 / buffer.devicePixelRatio()));
+        painter.fillRect(area, QColor::fromRgb(colour));
+        return;
+    }
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* const row = reinterpret_cast<QRgb*>(PixelsOf(buffer, QPoint(area.left(), y)));
+        std::fill(row, row + area.width(), colour);
+    }
+}
+
+}  // namespace
+
+// Every device pixel of the client area that the platform may count to the named region, a few
+// more than a tick drew at a fractional ratio, gets the picture's pixel.
+void CArenaCanvas::CopyToBuffer(QImage& buffer, const QRegion& logicalInWindow) const {
+    const QImage& picture = surface_.Image();
+    const QRect shownPicture =
+        QRect(tickDeviceRect_.topLeft(), picture.size()) & tickDeviceRect_ & buffer.rect();
+    for (const QRect& logical : logicalInWindow) {
+        CopyPicture(picture, tickDeviceRect_.topLeft(), buffer,
+                    DevicePixelsAround(logical, tickRatio_) & shownPicture);
+    }
+}
+
+// The edge and the ring of device pixels between it and the client area, within `area` of the
+// buffer: the ring is filled with the window's colour pixel by pixel, so that no pixel is left to
+// the platform's rounding of logical rectangles at a fractional ratio, and the style draws the
+// edge's lines over it.
+void CArenaCanvas::PaintEdgeInto(QImage& buffer, const QRect& area) {
+    const QRect canvas = DeviceRectOf(tickCanvas_, tickRatio_) & area & buffer.rect();
+    const QRect client = tickDeviceRect_;
+    const QRgb colour = palette().window().color().rgba();
+    FillPixels(
+        buffer,
+        QRect(canvas.left(), canvas.top(), canvas.width(), client.top() - canvas.top()) & canvas,
+        colour);
+    FillPixels(buffer,
+               QRect(QPoint(canvas.left(), client.bottom() + 1), canvas.bottomRight()) & canvas,
+               colour);
+    FillPixels(
+        buffer,
+        QRect(canvas.left(), client.top(), client.left() - canvas.left(), client.height()) & canvas,
+        colour);
+    FillPixels(
+        buffer,
+        QRect(QPoint(client.right() + 1, client.top()), QPoint(canvas.right(), client.bottom())) &
+            canvas,
+        colour);
+    {
+        QPainter painter(&buffer);
+        painter.translate(tickCanvas_.topLeft());
+        drawFrame(&painter);
+    }
+    // At a fractional ratio the style's lines reach a little into the client area; its outermost
+    // pixels are the picture's.
+    const QImage& picture = surface_.Image();
+    const QRect shownPicture = QRect(client.topLeft(), picture.size()) & client & buffer.rect();
+    const QRect inner = shownPicture.adjusted(kEdgeBleed, kEdgeBleed, -kEdgeBleed, -kEdgeBleed);
+    for (const QRect& band : QRegion(shownPicture).subtracted(QRegion(inner))) {
+        CopyPicture(picture, client.topLeft(), buffer, band);
+    }
+}
+
+void CArenaCanvas::ShowDrawn() {
+    const std::span<const QRect> drawn = surface_.Damage();
+    if (drawn.empty()) {
+        return;
+    }
+    // A hidden window has no buffer of its own to show: Wayland's backing store makes one only
+    // for a window being shown, and opening it sooner crashes inside Qt. That happens when the
+    // game is ended during the setup dialog and its timer ticks before the window's close.
     // Showing the window later paints it whole.
     QBackingStore* const store = backingStore();
     if (store == nullptr || store->handle() == nullptr || !window()->isVisible()) {
-        surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
-        return;
-    }
-    // Which rectangles a tick draws is known only once it has drawn them; the buffer is opened
-    // here for the pixels, and told the rectangles before they are shown (EndTick).
-    store->beginPaint(QRegion());
-    QPaintDevice* const device = store->paintDevice();
-    if (device == nullptr || device->devType() != QInternal::Image) {
-        store->endPaint();
-        surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
-        return;
-    }
-    ViewBuffer(*static_cast<QImage*>(device));
-    tickOpen_ = true;
-}
-
-void CArenaCanvas::EndTick() {
-    if (!tickOpen_) {
         surface_.ClearDamage();
         return;
     }
-    tickOpen_ = false;
-    QBackingStore* const store = backingStore();
-    store->endPaint();
-    const double ratio = tickRatio_;
-    QRegion drawn;
-    for (const QRect& area : surface_.Damage()) {
-        drawn += LogicalCover(area.translated(tickClient_.topLeft()), ratio);
+    if (tickGeometryStale_) {
+        RefreshTickGeometry();
+    }
+    // The buffer is told the rectangles before they are painted: Wayland's backing store keeps
+    // only what it was told in each of the buffers it hands out in turn. The region stays on the
+    // canvas, so the platform's rounding of it never reaches the menu bar.
+    QRegion shown;
+    for (const QRect& area : drawn) {
+        shown += LogicalCover(area.translated(tickDeviceRect_.topLeft()), tickRatio_) & tickCanvas_;
     }
     surface_.ClearDamage();
-    if (drawn.isEmpty()) {
+    if (shown.isEmpty()) {
         return;
     }
-    // Declaring the drawn region is what lets the platform send exactly those pixels (and, for
-    // X11's shared memory, wait until the server has read the previous ones). The window is
-    // opaque, so the declaration clears nothing.
-    store->beginPaint(drawn);
+    store->beginPaint(shown);
+    QPaintDevice* const device = store->paintDevice();
+    if (device != nullptr && device->devType() == QInternal::Image) {
+        auto& buffer = *static_cast<QImage*>(device);
+        // At a fractional ratio a tile at the client's side takes in a little of the edge too.
+        if (!tickContents_.contains(shown.boundingRect())) {
+            PaintEdgeInto(buffer, DevicePixelsAround(shown.boundingRect(), tickRatio_));
+        }
+        CopyToBuffer(buffer, shown);
+    }
     store->endPaint();
     QWindow* const window = this->window()->windowHandle();
     if (window != nullptr && window->isExposed()) {
-        store->flush(drawn, window);
+        store->flush(shown, window);
     }
 }
 
@@ -128,37 +223,14 @@ void CArenaCanvas::PaintAll() {
     repaint();
 }
 
-// The edge and the ring of pixels between it and the client area come from the style; the
-// ring is filled first, so that a pixel the edge's lines leave out at a fractional pixel ratio
-// shows the window's colour, never an old picture.
-void CArenaCanvas::PaintEdge() {
-    {
-        QPainter painter(this);
-        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(contentsRect())));
-        painter.fillRect(rect(), palette().window());
-    }
-}
-
-void CArenaCanvas::PaintIntoBuffer(QImage& buffer) {
-    if (ViewBuffer(buffer)) {
-        paintScene_();
-    }
-    surface_.ClearDamage();
-}
-
-// Painting somewhere other than the window's buffer (a grab of the widget, for one): the scene
-// is drawn into a picture of its own, which is dropped again afterwards.
-void CArenaCanvas::PaintThroughPainter() {
+// The paint handler's drawing: the whole scene into the picture, at the client area's size.
+void CArenaCanvas::PaintWholePicture() {
     const ClientExtent client = Extent();
-    surface_.Resize(client.Width(), client.Height());
-    paintScene_();
-    QImage picture = surface_.Image();
-    picture.setDevicePixelRatio(PixelRatio());
-    {
-        QPainter painter(this);
-        painter.drawImage(contentsRect().topLeft(), picture);
+    if (surface_.Width() != client.Width() || surface_.Height() != client.Height()) {
+        surface_.Resize(client.Width(), client.Height());
     }
-    surface_.View(nullptr, 0, 0, 0, QImage::Format_RGB32);
+    paintScene_();
+    surface_.ClearDamage();
 }
 
 // The pixel ratio and the client's device pixels change only with the canvas's place or size in
@@ -182,10 +254,11 @@ bool CArenaCanvas::event(QEvent* event) {
 }
 
 void CArenaCanvas::paintEvent(QPaintEvent* event) {
-    PaintEdge();
-    QFrame::paintEvent(event);
-    // The paint handler draws the whole client area, whatever part was invalid. In the window's
-    // own paint the painter draws into the buffer, and so does the scene, pixel for pixel.
+    // The paint handler draws the whole client area, whatever part was invalid.
+    PaintWholePicture();
+    // In the window's own paint the painter draws into the buffer, and so do the edge and the
+    // picture, pixel for pixel; painted somewhere else (a grab of the widget, for one), both are
+    // drawn through a painter.
     QBackingStore* const store = backingStore();
     QPaintDevice* const buffer = store != nullptr ? store->paintDevice() : nullptr;
     QPaintDevice* target = nullptr;
@@ -194,9 +267,25 @@ void CArenaCanvas::paintEvent(QPaintEvent* event) {
         target = painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
     }
     if (buffer != nullptr && target == buffer && buffer->devType() == QInternal::Image) {
-        PaintIntoBuffer(*static_cast<QImage*>(buffer));
+        RefreshTickGeometry();
+        auto& image = *static_cast<QImage*>(buffer);
+        PaintEdgeInto(image, image.rect());
+        CopyToBuffer(image, QRegion(tickContents_));
     } else {
-        PaintThroughPainter();
+        QPainter painter(this);
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(contentsRect())));
+        painter.fillRect(rect(), palette().window());
+        drawFrame(&painter);
+        painter.setClipping(false);
+        QImage picture = surface_.Image();
+        picture.setDevicePixelRatio(PixelRatio());
+        painter.drawImage(contentsRect().topLeft(), picture);
+    }
+    // A paint of part of the client area, which only the platform asks for, shows the whole
+    // picture at once, and is followed by a paint of the whole for Wayland's other buffers, which
+    // keep only what a paint names.
+    if (!QRegion(contentsRect()).subtracted(event->region()).isEmpty()) {
+        update(contentsRect());
     }
 }
 

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
+#include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <functional>
 
@@ -13,13 +16,17 @@
 #include "render/ClientExtent.h"
 #include "render/Surface.h"
 
-// The main window's client area, with a sunken edge. Its drawing surface is the window's own
-// buffer (the backing store that Qt shows the window from): a tick draws straight into the
-// client area's pixels there and shows only the rectangles it drew, a full paint redraws the
-// whole client area from inside the paint event, and an expose only shows the buffer again. The
-// canvas also turns the player's input into the control rules of the battle; it holds no game
-// rules. Everything it measures is in device pixels, so the picture stays crisp on high-density
-// screens.
+// The main window's client area, with a sunken edge. The scene is drawn into a picture of the
+// client area's device pixels (the surface), and the canvas shows it through the window's buffer
+// (the backing store that Qt shows the window from): after a tick it names the rectangles the
+// tick drew to the buffer, copies them over and shows just those; a full paint redraws the whole
+// picture from inside the paint event and copies what the paint covers; an expose only shows the
+// buffer again. The buffer cannot be the picture itself: a Wayland compositor is handed several
+// buffers in turn, and Qt keeps in each only what was named before it was painted, clearing that
+// to see-through first, and at a fractional pixel ratio a named logical rectangle takes device
+// pixels beyond the ones a tick drew, which the picture restores. The canvas also turns the
+// player's input into the control rules of the battle; it holds no game rules. Everything it
+// measures is in device pixels, so the picture stays crisp on high-density screens.
 class CArenaCanvas : public QFrame {
     Q_OBJECT
 
@@ -38,13 +45,10 @@ public:
     // The ratio of device pixels to the widget's logical pixels.
     double PixelRatio() const;
 
-    // Opens the window's buffer for a tick and points the surface at the client area's pixels in
-    // it. While the window is hidden (not yet shown) the surface is empty and takes no drawing.
-    void BeginTick();
-
-    // Shows the rectangles that the surface recorded since BeginTick, and nothing else, then
-    // clears the record.
-    void EndTick();
+    // Shows the rectangles that the surface recorded since it was last shown, and nothing else,
+    // then clears the record. While the window is hidden (not yet shown) nothing is shown:
+    // showing the window paints it whole.
+    void ShowDrawn();
 
     // Paints the whole client area at once, through the paint event, where the window is shown.
     void PaintAll();
@@ -64,21 +68,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PaintEdge();
-    void PaintIntoBuffer(QImage& buffer);
-    void PaintThroughPainter();
-    bool ViewBuffer(QImage& buffer);
+    void PaintEdgeInto(QImage& buffer, const QRect& area);
+    void PaintWholePicture();
+    void CopyToBuffer(QImage& buffer, const QRegion& logicalInWindow) const;
     void RefreshTickGeometry();
     void OnScreenChanged();
 
     CBattleRound& round_;
     CSurface& surface_;
     std::function<void()> paintScene_;
-    bool tickOpen_ = false;
-    QRect tickClient_;  // the client's device pixels in the buffer the open tick draws into
-    // The pixel ratio and the client's device pixels as a tick uses them: asking the widget and
-    // its screen every 30 ms costs more than the tick's own arithmetic (see event()).
+    // The canvas's place in the window as showing a tick needs it: asking the widget and its
+    // screen every 30 ms costs more than the tick's own arithmetic (see event()).
     bool tickGeometryStale_ = true;
     double tickRatio_ = 1;
-    QRect tickDeviceRect_;
+    QRect tickDeviceRect_;  // the client's device pixels in the window's buffer
+    QRect tickCanvas_;      // the canvas, edge included, in the window's logical pixels
+    QRect tickContents_;    // the client area in the window's logical pixels
 };

@@ -130,16 +130,15 @@ void CArenaFrame::StartTick() {
 }
 
 void CArenaFrame::BattleTick() {
-    canvas->BeginTick();
     RunTick(battle, art.View(), clientExtent, surface);
-    canvas->EndTick();
+    canvas->ShowDrawn();
 }
 
 void CArenaFrame::PaintAll() {
     canvas->PaintAll();
 }
 
-// The paint handler's drawing, run by the canvas inside its paint event with the surface on
+// The paint handler's drawing, run by the canvas inside its paint event on the surface, sized to
 // the client area.
 void CArenaFrame::DrawScene() {
     clientExtent = canvas->Extent();

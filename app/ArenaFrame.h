@@ -21,8 +21,9 @@
 class CArenaCanvas;
 
 // The main window. It owns the whole game for the life of the process: the battle round, each
-// side's sprites, the energy bars and the background; its surface views the window's buffer. A 30
-// ms tick advances the battle and draws only what moved; a full paint redraws everything. The
+// side's sprites, the energy bars and the background, and the picture of the client area (its
+// surface), which the canvas shows through the window's buffer. A 30 ms tick advances the battle
+// and draws only what moved; a full paint redraws everything. The
 // settings are read in the constructor and written once a run: by the destructor, which runs
 // after the event loop has ended, or, if the display goes away first and the platform ends the
 // process, at that moment, with the same values in the same order. For that the rectangle to be

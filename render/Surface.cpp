@@ -14,24 +14,6 @@ void CSurface::Resize(int width, int height) {
     ClearDamage();
 }
 
-void CSurface::View(uchar* bits, int width, int height, qsizetype bytesPerLine,
-                    QImage::Format format) {
-    if (bits == nullptr || width <= 0 || height <= 0 || !IsDrawableFormat(format)) {
-        image_ = QImage();
-    } else {
-        image_ = QImage(bits, width, height, bytesPerLine, format);
-    }
-    ClearDamage();
-}
-
-bool CSurface::Views(const uchar* bits, int width, int height, qsizetype bytesPerLine) const {
-    if (bits == nullptr || width <= 0 || height <= 0) {
-        return image_.isNull();
-    }
-    return image_.constBits() == bits && image_.width() == width && image_.height() == height &&
-           image_.bytesPerLine() == bytesPerLine;
-}
-
 QRect CSurface::StretchCopy(int dx, int dy, int dw, int dh, const QImage& source, int sx, int sy,
                             int sw, int sh) {
     const QRect changed =

@@ -11,11 +11,10 @@
 #include <span>
 
 // The target surface: the picture of the client area in device pixels, which the tick and the
-// paint draw onto. It either owns its picture (the simulator, the tests) or is a view of pixels
-// that belong to someone else: the window's own buffer, which then is the only picture of the
-// scene. It also records which rectangles were drawn since the owner last showed them, so that a
-// tick can show only what it touched. The record has a fixed capacity and never allocates; when
-// it is full, everything recorded collapses into one bounding rectangle.
+// paint draw onto, in the window, the simulator and the tests alike. It also records which
+// rectangles were drawn since the owner last showed them, so that a tick can show only what it
+// touched. The record has a fixed capacity and never allocates; when it is full, everything
+// recorded collapses into one bounding rectangle.
 class CSurface {
 public:
     static constexpr std::size_t kDamageCapacity = 32;
@@ -27,22 +26,11 @@ public:
     // takes no drawing). The record is cleared: it described the old picture.
     void Resize(int width, int height);
 
-    // Draws from now on straight into width x height pixels of 32-bit opaque colour at `bits`,
-    // rows `bytesPerLine` apart, which must outlive the view (or the next Resize/View). The
-    // format is one the raster layer draws into (see Raster.h); a null `bits` or any other
-    // format gives an empty surface. The record is cleared. Building a view allocates a little;
-    // the window rebuilds it only when its buffer moves or changes its size.
-    void View(uchar* bits, int width, int height, qsizetype bytesPerLine, QImage::Format format);
-
-    // Whether the surface draws into the given pixels with the given layout already.
-    bool Views(const uchar* bits, int width, int height, qsizetype bytesPerLine) const;
-
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
 
     const QImage& Image() const { return image_; }
-    // Direct access to the pixels; writes made through it are not recorded. A copy of a view's
-    // image shares the window's pixels only until either side writes.
+    // Direct access to the pixels; writes made through it are not recorded.
     QImage& Image() { return image_; }
 
     // Stretches the source rectangle (sx, sy, sw, sh) onto (dx, dy, dw, dh) of this surface
