@@ -140,27 +140,18 @@ void CArenaCanvas::CopyToBuffer(QImage& buffer, const QRegion& logicalInWindow) 
 // the platform's rounding of logical rectangles at a fractional ratio, and the style draws the
 // edge's lines over it.
 void CArenaCanvas::PaintEdgeInto(QImage& buffer, const QRect& area) {
-    const QRect canvas = DeviceRectOf(tickCanvas_, tickRatio_) & area & buffer.rect();
     const QRect client = tickDeviceRect_;
+    const QRect canvas = DeviceRectOf(tickCanvas_, tickRatio_) & area & buffer.rect();
     const QRgb colour = palette().window().color().rgba();
-    FillPixels(
-        buffer,
-        QRect(canvas.left(), canvas.top(), canvas.width(), client.top() - canvas.top()) & canvas,
-        colour);
-    FillPixels(buffer,
-               QRect(QPoint(canvas.left(), client.bottom() + 1), canvas.bottomRight()) & canvas,
-               colour);
-    FillPixels(
-        buffer,
-        QRect(canvas.left(), client.top(), client.left() - canvas.left(), client.height()) & canvas,
-        colour);
-    FillPixels(
-        buffer,
-        QRect(QPoint(client.right() + 1, client.top()), QPoint(canvas.right(), client.bottom())) &
-            canvas,
-        colour);
+    for (const QRect& ring : QRegion(canvas).subtracted(QRegion(client))) {
+        FillPixels(buffer, ring, colour);
+    }
+    // The lines only near the area: the style's own rounding may draw a pixel or two beyond it,
+    // which then gets the colour it already had.
+    const QRect lines = LogicalCover(area, tickRatio_);
     {
         QPainter painter(&buffer);
+        painter.setClipRect(lines);
         painter.translate(tickCanvas_.topLeft());
         drawFrame(&painter);
     }
@@ -169,7 +160,8 @@ void CArenaCanvas::PaintEdgeInto(QImage& buffer, const QRect& area) {
     const QImage& picture = surface_.Image();
     const QRect shownPicture = QRect(client.topLeft(), picture.size()) & client & buffer.rect();
     const QRect inner = shownPicture.adjusted(kEdgeBleed, kEdgeBleed, -kEdgeBleed, -kEdgeBleed);
-    for (const QRect& band : QRegion(shownPicture).subtracted(QRegion(inner))) {
+    const QRect reach = DevicePixelsAround(lines, tickRatio_);
+    for (const QRect& band : QRegion(shownPicture & reach).subtracted(QRegion(inner))) {
         CopyPicture(picture, client.topLeft(), buffer, band);
     }
 }
