@@ -155,10 +155,15 @@ free_display() {
     return 1
 }
 
-# The compositor's window: the only child of the X server's root window.
+# The compositor's window, the only child of the X server's root window, once it is on the
+# screen: the X server refuses the input focus to a window that is not.
 compositor_window() {
-    DISPLAY="$display" xwininfo -root -children | awk '/^ +0x[0-9a-f]+ / { print $1; exit }' |
-        grep .
+    local window
+    window="$(DISPLAY="$display" xwininfo -root -children |
+        awk '/^ +0x[0-9a-f]+ / { print $1; exit }')"
+    [[ -n "$window" ]] &&
+        DISPLAY="$display" xwininfo -id "$window" | grep -q 'Map State: IsViewable' &&
+        echo "$window"
 }
 
 # Whether the game has asked for a window with this title: the Wayland messages it sends are
@@ -380,16 +385,20 @@ check_desktop() {
     ! $failed
 }
 
-# The main window is what differs from the empty desktop, the largest area that does: the
-# frame's top right corner is there, and the close button at the decoration's offset from it.
-# A click there must end the game with status 0, with the settings written.
+# The main window is what differs from the empty desktop, the largest area that does: its
+# right edge is the frame's. Its top is where that edge begins, a few pixels in, past the
+# rounding of a corner: the area's own top may be another thing's joined to it, like GNOME
+# Shell's banner that the game "is ready", which opens above the window. The close button is
+# at the decoration's offset from that corner. A click there must end the game with status 0,
+# with the settings written.
 check_close_button() {
     local background="$1" settings="$2" game_pid="$3"
-    local before="$scratch/before-close.png"
+    local before="$scratch/before-close.png" difference="$scratch/difference.png"
     screenshot "$before"
+    convert "$background" "$before" -compose Difference -composite -colorspace gray \
+        -threshold 3% "$difference"
     local frame
-    frame="$(convert "$background" "$before" -compose Difference -composite -colorspace gray \
-        -threshold 3% -define connected-components:verbose=true \
+    frame="$(convert "$difference" -define connected-components:verbose=true \
         -define connected-components:area-threshold=100 -connected-components 8 null: |
         awk '$NF == "gray(255)" && $4 > area { area = $4; box = $2 } END { print box }')"
     if [[ ! $frame =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
@@ -397,6 +406,13 @@ check_close_button() {
         return 1
     fi
     local right=$((BASH_REMATCH[3] + BASH_REMATCH[1] - 1)) top="${BASH_REMATCH[4]}"
+    local bottom=$((top + BASH_REMATCH[2] - 1))
+    top="$(convert "$difference" -crop "1x$((bottom - top + 1))+$((right - 3))+$top" +repage \
+        txt:- | awk -F '[,:]' -v top="$top" '/#FFFFFF|white/ { print top + $2; exit }')"
+    if [[ -z "$top" ]]; then
+        record close "NOT checked: no right edge to the window in $frame"
+        return 1
+    fi
     local x=$((right - close_offset[0])) y=$((top + close_offset[1]))
     DISPLAY="$display" xdotool mousemove "$x" "$y" click 1
     sleep 0.3
