@@ -204,8 +204,9 @@ give_up() {
     exit 1
 }
 
+# One check's result, NAME then its words.
 record() {
-    echo "$1=$2" >>"$results/$desktop"
+    echo "$1=${*:2}" >>"$results/$desktop"
 }
 
 # --- the comparison with the simulator -------------------------------------------------------
@@ -213,9 +214,11 @@ record() {
 # Whether the screenshot shows the client area of the game exactly as the simulator draws the
 # same battle after some tick. The game seeds its random source with the second it started in;
 # the candidates are that second and two either side, for the second read here is not exactly
-# the game's. The matcher reads the client area from the screenshot itself.
+# the game's. The matcher reads the client area from the screenshot itself. A picture of a
+# tick long before the battle had come to counts as no match: it is a screen that stopped being
+# redrawn (the first frames of every battle look alike, with the ships still on their pads).
 compare_with_simulator() {
-    local shot="$1" first_seed="$2" last_seed="$3" max_ticks="$4"
+    local shot="$1" first_seed="$2" last_seed="$3" max_ticks="$4" least_tick="$5"
     local log="$logs/$desktop-screen-match.log"
     if [[ ! -x "$screen_match" ]]; then
         echo "$desktop: comparison tool missing ($screen_match); the screenshot stays in $shot"
@@ -226,6 +229,13 @@ compare_with_simulator() {
     "$screen_match" "$shot" --seeds "$first_seed-$last_seed" --max-ticks "$max_ticks" \
         --closest-png "${shot%.png}-closest.png" >"$log" 2>&1 || status=$?
     sed "s/^/$desktop: screen match: /" "$log"
+    local tick
+    tick="$(sed -n 's/^match: seed [0-9]* tick \([0-9]*\)$/\1/p' "$log")"
+    if [[ $status -eq 0 && ${tick:-0} -lt $least_tick ]]; then
+        record picture "NOT matched: a stale screen, the picture of tick $tick where the battle" \
+            "was at tick $least_tick at least ($(grep -m 1 '^match' "$log"))"
+        return 1
+    fi
     case "$status" in
         0) record picture "matched: $(grep -m 1 '^match' "$log")" ;;
         1) record picture "NOT matched: $(grep -m 1 '^no match' "$log" || tail -n 1 "$log")" ;;
@@ -300,6 +310,8 @@ check_desktop() {
         XDG_DATA_HOME="$scratch/compositor/data" XDG_CACHE_HOME="$scratch/compositor/cache"
         XDG_STATE_HOME="$scratch/compositor/state")
 
+    # Screenshots of an earlier run would pass for this one's.
+    rm -f "$shots/$desktop"-*.png
     display_number="$(free_display)" || give_up "no free X display from :$first_display on"
     display=":$display_number"
     socket="skirmora-$desktop-$display_number"
@@ -353,6 +365,7 @@ check_desktop() {
     screenshot "$shots/$desktop-setup-dialog.png"
 
     keys Return
+    local confirmed_at="$EPOCHREALTIME"
     wait_for 10 "$game_pid" titled "Skirmora" ||
         give_up "Return did not start the battle: no main window" "$game_log"
     sleep 2.5
@@ -360,13 +373,16 @@ check_desktop() {
     local stopped_at="$EPOCHREALTIME"
     screenshot "$shots/$desktop-battle.png"
     kill -CONT "$game_pid"
-    # Every tick the game can have made since it started, and some to spare.
-    local max_ticks
+    # At most every tick the game can have made since it started, and some to spare; at least
+    # half of those since Return began the battle, for a slow start.
+    local max_ticks least_tick
     max_ticks="$(awk -v from="$started_at" -v to="$stopped_at" \
         'BEGIN { printf "%d", (to - from) * 1000 / 30 + 30 }')"
+    least_tick="$(awk -v from="$confirmed_at" -v to="$stopped_at" \
+        'BEGIN { printf "%d", (to - from) * 1000 / 30 / 2 }')"
     local failed=false
     compare_with_simulator "$shots/$desktop-battle.png" $((start_second - 2)) \
-        $((start_second + 2)) "$max_ticks" || failed=true
+        $((start_second + 2)) "$max_ticks" "$least_tick" || failed=true
 
     # "Napoveda", the menu bar's second menu, has the About box as its only item.
     keys alt Right Down Return
