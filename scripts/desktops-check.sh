@@ -89,13 +89,14 @@ if ((${#missing[@]} > 0)); then
 fi
 
 # The compositors' X servers are 80 by 40 pixels larger than the compositors' windows: the
-# pointer is parked out there, so that no compositor draws it into a screenshot. The keyboard
-# reaches a compositor all the same, by the X input focus set on its window.
+# pointer is parked out there, so that KWin draws it into no screenshot. Weston keeps drawing
+# its pointer where the X pointer left its window, and GNOME Shell at its top left corner, in
+# the top bar: on the way out the pointer passes the bottom right corner, where no window of
+# the game lies. The keyboard reaches a compositor all the same, by the X input focus set on
+# its window.
 compositor_width=1200
 compositor_height=760
 screen_size="$((compositor_width + 80))x$((compositor_height + 40))"
-park_x=$((compositor_width + 79))
-park_y=$((compositor_height + 39))
 
 work="$(mktemp -d /tmp/skirmora-desktops.XXXXXX)"
 results="$work/results"
@@ -205,6 +206,12 @@ give_up() {
 }
 
 # One check's result, NAME then its words.
+park_pointer() {
+    DISPLAY="$display" xdotool mousemove $((compositor_width - 1)) $((compositor_height - 1))
+    sleep 0.2
+    DISPLAY="$display" xdotool mousemove $((compositor_width + 79)) $((compositor_height + 39))
+}
+
 record() {
     echo "$1=${*:2}" >>"$results/$desktop"
 }
@@ -328,7 +335,7 @@ check_desktop() {
         give_up "the compositor's window did not appear on $display" "$compositor_log"
     local window
     window="$(compositor_window)"
-    DISPLAY="$display" xdotool mousemove "$park_x" "$park_y"
+    park_pointer
     DISPLAY="$display" xdotool windowfocus "$window"
     if [[ $desktop == gnome ]]; then
         # The shell starts in its overview, which Escape leaves.
@@ -432,7 +439,7 @@ check_close_button() {
     local x=$((right - close_offset[0])) y=$((top + close_offset[1]))
     DISPLAY="$display" xdotool mousemove "$x" "$y" click 1
     sleep 0.3
-    DISPLAY="$display" xdotool mousemove "$park_x" "$park_y"
+    park_pointer
     local ended=false
     for _ in $(seq 100); do
         kill -0 "$game_pid" 2>/dev/null || {
