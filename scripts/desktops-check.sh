@@ -80,12 +80,14 @@ for package in "${packages[@]}"; do
 done
 if ((${#missing[@]} > 0)); then
     echo "Installing: ${missing[*]}"
+    installing_since=$SECONDS
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" \
         >"$logs/apt-get.log" 2>&1 || {
         tail -n 30 "$logs/apt-get.log" >&2
         exit 1
     }
+    echo "Installed in $((SECONDS - installing_since)) s"
 fi
 
 # The compositors' X servers are 80 by 40 pixels larger than the compositors' windows: the
