@@ -207,13 +207,14 @@ give_up() {
     exit 1
 }
 
-# One check's result, NAME then its words.
+# Out of the compositor's window, by its bottom right corner (see the X server's size above).
 park_pointer() {
     DISPLAY="$display" xdotool mousemove $((compositor_width - 1)) $((compositor_height - 1))
     sleep 0.2
     DISPLAY="$display" xdotool mousemove $((compositor_width + 79)) $((compositor_height + 39))
 }
 
+# One check's result, NAME then its words.
 record() {
     echo "$1=${*:2}" >>"$results/$desktop"
 }
