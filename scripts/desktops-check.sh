@@ -334,7 +334,9 @@ check_desktop() {
     local compositor="${started_pids[-1]}"
     wait_for "$compositor_seconds" "$compositor" test -S "$runtime/$socket" ||
         give_up "the compositor did not open its Wayland socket" "$compositor_log"
-    wait_for 10 "$compositor" compositor_window >/dev/null ||
+    # GNOME Shell's window comes up with its stage, when the shell has started, which can be
+    # many seconds after its socket.
+    wait_for "$compositor_seconds" "$compositor" compositor_window >/dev/null ||
         give_up "the compositor's window did not appear on $display" "$compositor_log"
     local window
     window="$(compositor_window)"
@@ -342,7 +344,8 @@ check_desktop() {
     DISPLAY="$display" xdotool windowfocus "$window"
     if [[ $desktop == gnome ]]; then
         # The shell starts in its overview, which Escape leaves.
-        wait_for 30 "$compositor" grep -q 'GNOME Shell started' "$compositor_log" ||
+        wait_for "$compositor_seconds" "$compositor" grep -q 'GNOME Shell started' \
+            "$compositor_log" ||
             give_up "the shell did not finish starting" "$compositor_log"
         sleep 1
         keys Escape
