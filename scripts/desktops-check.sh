@@ -290,7 +290,7 @@ start_kwin() {
 # a private bus with nothing on it. --no-x11: the shell would otherwise start Xwayland on the
 # first free X display from :0, which may be another program's the moment after.
 start_gnome() {
-    compositor_seconds=90
+    compositor_seconds=30
     close_offset=(17 15)
     local bus="$scratch/system_bus_socket"
     start dbus-daemon --config-file=/usr/share/dbus-1/session.conf --address="unix:path=$bus" \
@@ -305,6 +305,33 @@ start_gnome() {
 }
 
 # --- one desktop ------------------------------------------------------------------------------
+
+# Starts the X server and the compositor in it, and waits until the compositor's window is on
+# the screen; or sets failure and failure_log, the log that tells why. GNOME Shell now and then
+# stops half-way through its start, with nothing in its log; another start then comes up.
+start_desktop() {
+    display_number="$(free_display)" || give_up "no free X display from :$first_display on"
+    display=":$display_number"
+    socket="skirmora-$desktop-$display_number"
+    start Xvfb "$display" -screen 0 "${screen_size}x24" -nolisten tcp -noreset \
+        >"$logs/$desktop-xvfb.log" 2>&1
+    failure_log="$logs/$desktop-xvfb.log"
+    failure="Xvfb $display did not start"
+    wait_for 10 "${started_pids[-1]}" test -S "/tmp/.X11-unix/X$display_number" || return 1
+
+    "start_$desktop"
+    local compositor="${started_pids[-1]}"
+    failure_log="$compositor_log"
+    failure="the compositor did not open its Wayland socket"
+    wait_for "$compositor_seconds" "$compositor" test -S "$runtime/$socket" || return 1
+    if [[ $desktop == gnome ]]; then
+        failure="the shell did not finish starting"
+        wait_for "$compositor_seconds" "$compositor" grep -q 'GNOME Shell started' \
+            "$compositor_log" || return 1
+    fi
+    failure="the compositor's window did not appear on $display"
+    wait_for "$compositor_seconds" "$compositor" compositor_window >/dev/null
+}
 
 check_desktop() {
     desktop="$1"
@@ -321,37 +348,31 @@ check_desktop() {
         XDG_STATE_HOME="$scratch/compositor/state")
 
     # Screenshots of an earlier run would pass for this one's.
-    rm -f "$shots/$desktop"-*.png
-    display_number="$(free_display)" || give_up "no free X display from :$first_display on"
-    display=":$display_number"
-    socket="skirmora-$desktop-$display_number"
-    start Xvfb "$display" -screen 0 "${screen_size}x24" -nolisten tcp -noreset \
-        >"$logs/$desktop-xvfb.log" 2>&1
-    wait_for 10 "${started_pids[-1]}" test -S "/tmp/.X11-unix/X$display_number" ||
-        give_up "Xvfb $display did not start" "$logs/$desktop-xvfb.log"
-
-    "start_$desktop"
-    local compositor="${started_pids[-1]}"
-    wait_for "$compositor_seconds" "$compositor" test -S "$runtime/$socket" ||
-        give_up "the compositor did not open its Wayland socket" "$compositor_log"
-    # GNOME Shell's window comes up with its stage, when the shell has started, which can be
-    # many seconds after its socket.
-    wait_for "$compositor_seconds" "$compositor" compositor_window >/dev/null ||
-        give_up "the compositor's window did not appear on $display" "$compositor_log"
+    rm -f "$shots/$desktop"-*.png "$logs/$desktop-compositor-attempt-"*.log
+    local attempt
+    for attempt in 1 2 3; do
+        start_desktop && break
+        echo "$desktop: $failure (attempt $attempt of 3)" >&2
+        echo "--- the end of $failure_log:" >&2
+        tail -n 15 "$failure_log" >&2
+        ((attempt < 3)) || give_up "did not start in three attempts"
+        [[ ! -e "$compositor_log" ]] ||
+            mv "$compositor_log" "$logs/$desktop-compositor-attempt-$attempt.log"
+        stop_started
+        rm -rf "$runtime"
+        mkdir -m 0700 "$runtime"
+    done
     local window
     window="$(compositor_window)"
     park_pointer
     DISPLAY="$display" xdotool windowfocus "$window"
     if [[ $desktop == gnome ]]; then
         # The shell starts in its overview, which Escape leaves.
-        wait_for "$compositor_seconds" "$compositor" grep -q 'GNOME Shell started' \
-            "$compositor_log" ||
-            give_up "the shell did not finish starting" "$compositor_log"
         sleep 1
         keys Escape
     fi
     sleep 1
-    record started "yes, X display $display, Wayland socket $socket"
+    record started "yes (attempt $attempt), X display $display, Wayland socket $socket"
     local background="$scratch/background.png"
     screenshot "$background"
 
