@@ -26,7 +26,9 @@ constexpr int kTicks = 57;
 // Not a multiple of the world's 600 x 400, so the bars' ends are rounded.
 const QRect kClient(123, 77, 437, 291);
 
-QImage PictureAfterTicks(int ticks) {
+// The picture after `ticks` ticks, with one more full paint after tick `repaintAfter` unless it
+// is -1.
+QImage PictureAfterTicks(int ticks, int repaintAfter = -1) {
     CBattleRound round;
     SeedRandom(5);
     round.NewRound();
@@ -36,6 +38,9 @@ QImage PictureAfterTicks(int ticks) {
     picture.PaintAll(round);
     for (int tick = 1; tick <= ticks; ++tick) {
         picture.Tick(round);
+        if (tick == repaintAfter) {
+            picture.PaintAll(round);
+        }
     }
     return picture.Image().copy();
 }
@@ -64,6 +69,16 @@ TEST(ScreenMatchTool, FindsTheTickOfTheSimulatorsPicture) {
     const ClosestTick closest = FindClosestTick(screen, kClient, 3, 7, 100);
     EXPECT_EQ(closest.differing, 0);
     EXPECT_EQ(closest.tick, kTicks);
+}
+
+// The ships' old images on their bases differ when the whole picture was drawn once more.
+TEST(ScreenMatchTool, FindsTheTickOfAPictureRepaintedDuringPlay) {
+    const QImage screen = Screenshot(PictureAfterTicks(kTicks, 3));
+    EXPECT_GT(FindClosestTick(screen, kClient, 5, 5, 100).differing, 0);
+    const ClosestTick closest = FindClosestTick(screen, kClient, 5, 5, 100, true);
+    EXPECT_EQ(closest.differing, 0);
+    EXPECT_EQ(closest.tick, kTicks);
+    EXPECT_EQ(closest.repaintAfter, 3);
 }
 
 TEST(ScreenMatchTool, CountsEveryDifferingPixelOfTheClientAreaAlone) {

@@ -11,45 +11,76 @@
 
 namespace {
 
-// Keeps the picture if it is closer than the closest so far; true once it matches exactly.
+// Keeps the picture if it is closer than the closest so far; true once it matches exactly. With
+// `exactOnly`, only an exact match counts, and the comparison ends at the first differing pixel.
 bool Compare(const CSimPicture& picture, const QImage& screen, const QRect& client,
-             std::uint32_t seed, int tick, ClosestTick& closest) {
-    const std::int64_t differing =
-        CountDifferences(picture.Image(), screen, client.topLeft(), closest.differing);
-    if (differing < closest.differing) {
-        closest.seed = seed;
-        closest.tick = tick;
+             const ClosestTick& at, bool exactOnly, ClosestTick& closest) {
+    const std::int64_t differing = CountDifferences(picture.Image(), screen, client.topLeft(),
+                                                    exactOnly ? 0 : closest.differing);
+    if (differing < closest.differing && (differing == 0 || !exactOnly)) {
+        closest = at;
         closest.differing = differing;
         closest.picture = picture.Image().copy();
     }
     return differing == 0;
 }
 
+// One battle from the game's start: the random source seeded, a new round, both sides the
+// computer's, a full paint; then the ticks, with one more full paint after tick `repaintAfter`
+// if that is not -1. True once a picture matches exactly. The closest picture is sought among
+// those without a repaint alone: counting every differing pixel of all the battles with one
+// would take the square of the ticks in full comparisons.
+bool PlayAndCompare(const QImage& screen, const QRect& client, std::uint32_t seed, int repaintAfter,
+                    int maxTicks, ClosestTick& closest) {
+    CBattleRound round;
+    SeedRandom(seed);
+    round.NewRound();
+    round.leftShip.computer = true;
+    round.rightShip.computer = true;
+    CSimPicture picture(client.width(), client.height());
+    picture.PaintAll(round);
+    ClosestTick at;
+    at.seed = seed;
+    at.repaintAfter = repaintAfter;
+    for (int tick = 0; tick <= maxTicks; ++tick) {
+        if (tick > 0) {
+            picture.Tick(round);
+        }
+        if (tick == repaintAfter) {
+            picture.PaintAll(round);
+        }
+        // Before the repaint the battle is the same as the one without it, compared already.
+        at.tick = tick;
+        if (tick >= repaintAfter &&
+            Compare(picture, screen, client, at, repaintAfter >= 0, closest)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 ClosestTick FindClosestTick(const QImage& screen, const QRect& client, std::uint32_t firstSeed,
-                            std::uint32_t lastSeed, int maxTicks) {
+                            std::uint32_t lastSeed, int maxTicks, bool repaints) {
     ClosestTick closest;
     for (std::uint32_t seed = firstSeed;; ++seed) {
-        // The game's start: the random source seeded, a new round, both sides the computer's.
-        CBattleRound round;
-        SeedRandom(seed);
-        round.NewRound();
-        round.leftShip.computer = true;
-        round.rightShip.computer = true;
-        CSimPicture picture(client.width(), client.height());
-        picture.PaintAll(round);
-        if (Compare(picture, screen, client, seed, 0, closest)) {
+        if (PlayAndCompare(screen, client, seed, -1, maxTicks, closest)) {
             return closest;
         }
-        for (int tick = 1; tick <= maxTicks; ++tick) {
-            picture.Tick(round);
-            if (Compare(picture, screen, client, seed, tick, closest)) {
+        if (seed == lastSeed) {
+            break;
+        }
+    }
+    for (std::uint32_t seed = firstSeed; repaints; ++seed) {
+        for (int repaintAfter = 1; repaintAfter <= maxTicks; ++repaintAfter) {
+            if (PlayAndCompare(screen, client, seed, repaintAfter, maxTicks, closest)) {
                 return closest;
             }
         }
         if (seed == lastSeed) {
-            return closest;
+            break;
         }
     }
+    return closest;
 }

@@ -142,18 +142,22 @@ int main(int argc, char** argv) {
     const std::int64_t translucent = CountTranslucent(original, client);
     std::cout << "translucent client pixels: " << translucent << '\n';
 
-    const ClosestTick closest =
-        FindClosestTick(screen, client, options->firstSeed, options->lastSeed, options->maxTicks);
+    const ClosestTick closest = FindClosestTick(screen, client, options->firstSeed,
+                                                options->lastSeed, options->maxTicks, true);
     if (!options->closestPng.empty()) {
         closest.picture.convertToFormat(QImage::Format_RGB888)
             .save(QString::fromStdString(options->closestPng), "PNG");
     }
     const std::int64_t pixels = static_cast<std::int64_t>(client.width()) * client.height();
+    const std::string repaint = closest.repaintAfter < 0
+                                    ? std::string()
+                                    : " (the whole picture repainted after tick " +
+                                          std::to_string(closest.repaintAfter) + ")";
     if (closest.differing == 0 && translucent == 0) {
-        std::cout << "match: seed " << closest.seed << " tick " << closest.tick << '\n';
+        std::cout << "match: seed " << closest.seed << " tick " << closest.tick << repaint << '\n';
         return 0;
     }
-    std::cout << "no match; closest: seed " << closest.seed << " tick " << closest.tick << ", "
-              << closest.differing << " of " << pixels << " pixels differ\n";
+    std::cout << "no match; closest: seed " << closest.seed << " tick " << closest.tick << repaint
+              << ", " << closest.differing << " of " << pixels << " pixels differ\n";
     return kExitNoMatch;
 }
