@@ -8,13 +8,14 @@
 #include <QRect>
 
 std::int64_t CountDifferences(const QImage& picture, const QImage& screen, QPoint origin,
-                              std::int64_t limit) {
+                              std::int64_t limit, const QRect& area) {
+    const QRect compared = area.isNull() ? picture.rect() : area.intersected(picture.rect());
     std::int64_t count = 0;
-    for (int y = 0; y < picture.height(); ++y) {
+    for (int y = compared.top(); y <= compared.bottom(); ++y) {
         const auto* ours = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         const auto* theirs =
             reinterpret_cast<const QRgb*>(screen.constScanLine(origin.y() + y)) + origin.x();
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = compared.left(); x <= compared.right(); ++x) {
             if (((ours[x] ^ theirs[x]) & 0xffffff) != 0 && ++count > limit) {
                 return count;
             }

@@ -7,14 +7,25 @@
 #include "PixelDifference.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
-#include "tools/sim/SimPicture.h"
+#include "play/Sequence.h"
+#include "render/ClientExtent.h"
+#include "render/GameArt.h"
+#include "render/Surface.h"
 
 namespace {
 
 // Keeps the picture if it is closer than the closest so far; true once it matches exactly. With
-// `exactOnly`, only an exact match counts, and the comparison ends at the first differing pixel.
-bool Compare(const CSimPicture& picture, const QImage& screen, const QRect& client,
+// `exactOnly`, only an exact match counts, and the comparison ends at the first differing pixel,
+// looked for first where the last tick or paint drew: that is where a wrong tick differs.
+bool Compare(const CSurface& picture, const QImage& screen, const QRect& client,
              const ClosestTick& at, bool exactOnly, ClosestTick& closest) {
+    if (exactOnly) {
+        for (const QRect& drawn : picture.Damage()) {
+            if (CountDifferences(picture.Image(), screen, client.topLeft(), 0, drawn) > 0) {
+                return false;
+            }
+        }
+    }
     const std::int64_t differing = CountDifferences(picture.Image(), screen, client.topLeft(),
                                                     exactOnly ? 0 : closest.differing);
     if (differing < closest.differing && (differing == 0 || !exactOnly)) {
@@ -25,29 +36,38 @@ bool Compare(const CSimPicture& picture, const QImage& screen, const QRect& clie
     return differing == 0;
 }
 
+// The simulator's drawing, with the art loaded once for all the battles that are played.
+struct Drawing {
+    GameArt art;
+    ClientExtent extent;
+    CSurface surface;
+};
+
 // One battle from the game's start: the random source seeded, a new round, both sides the
 // computer's, a full paint; then the ticks, with one more full paint after tick `repaintAfter`
 // if that is not -1. True once a picture matches exactly. The closest picture is sought among
 // those without a repaint alone: counting every differing pixel of all the battles with one
 // would take the square of the ticks in full comparisons.
-bool PlayAndCompare(const QImage& screen, const QRect& client, std::uint32_t seed, int repaintAfter,
-                    int maxTicks, ClosestTick& closest) {
+bool PlayAndCompare(Drawing& drawing, const QImage& screen, const QRect& client, std::uint32_t seed,
+                    int repaintAfter, int maxTicks, ClosestTick& closest) {
     CBattleRound round;
     SeedRandom(seed);
     round.NewRound();
     round.leftShip.computer = true;
     round.rightShip.computer = true;
-    CSimPicture picture(client.width(), client.height());
-    picture.PaintAll(round);
+    CSurface& picture = drawing.surface;
+    picture.Resize(client.width(), client.height());
+    PaintScene(round, drawing.art.View(), drawing.extent, picture);
     ClosestTick at;
     at.seed = seed;
     at.repaintAfter = repaintAfter;
     for (int tick = 0; tick <= maxTicks; ++tick) {
+        picture.ClearDamage();
         if (tick > 0) {
-            picture.Tick(round);
+            RunTick(round, drawing.art.View(), drawing.extent, picture);
         }
         if (tick == repaintAfter) {
-            picture.PaintAll(round);
+            PaintScene(round, drawing.art.View(), drawing.extent, picture);
         }
         // Before the repaint the battle is the same as the one without it, compared already.
         at.tick = tick;
@@ -64,8 +84,9 @@ bool PlayAndCompare(const QImage& screen, const QRect& client, std::uint32_t see
 ClosestTick FindClosestTick(const QImage& screen, const QRect& client, std::uint32_t firstSeed,
                             std::uint32_t lastSeed, int maxTicks, bool repaints) {
     ClosestTick closest;
+    Drawing drawing{GameArt(), ClientOfSize(client.width(), client.height()), CSurface()};
     for (std::uint32_t seed = firstSeed;; ++seed) {
-        if (PlayAndCompare(screen, client, seed, -1, maxTicks, closest)) {
+        if (PlayAndCompare(drawing, screen, client, seed, -1, maxTicks, closest)) {
             return closest;
         }
         if (seed == lastSeed) {
@@ -74,7 +95,7 @@ ClosestTick FindClosestTick(const QImage& screen, const QRect& client, std::uint
     }
     for (std::uint32_t seed = firstSeed; repaints; ++seed) {
         for (int repaintAfter = 1; repaintAfter <= maxTicks; ++repaintAfter) {
-            if (PlayAndCompare(screen, client, seed, repaintAfter, maxTicks, closest)) {
+            if (PlayAndCompare(drawing, screen, client, seed, repaintAfter, maxTicks, closest)) {
                 return closest;
             }
         }
