@@ -4,6 +4,9 @@
 
 #include "TickSearch.h"
 
+#include <cstddef>
+#include <vector>
+
 #include "PixelDifference.h"
 #include "battle/BattleRound.h"
 #include "battle/Random.h"
@@ -85,22 +88,29 @@ ClosestTick FindClosestTick(const QImage& screen, const QRect& client, std::uint
                             std::uint32_t lastSeed, int maxTicks, bool repaints) {
     ClosestTick closest;
     Drawing drawing{GameArt(), ClientOfSize(client.width(), client.height()), CSurface()};
+    // Until a battle first draws from the random source, it goes the same for every seed; a
+    // battle that draws nothing in the ticks compared need be played only for one of them.
+    std::vector<std::uint32_t> distinct;
+    bool undrawnPlayed = false;
     for (std::uint32_t seed = firstSeed;; ++seed) {
         if (PlayAndCompare(drawing, screen, client, seed, -1, maxTicks, closest)) {
             return closest;
         }
+        const bool drew = RandomState() != seed;
+        if (drew || !undrawnPlayed) {
+            distinct.push_back(seed);
+        }
+        undrawnPlayed = undrawnPlayed || !drew;
         if (seed == lastSeed) {
             break;
         }
     }
-    for (std::uint32_t seed = firstSeed; repaints; ++seed) {
+    for (std::size_t i = 0; repaints && i < distinct.size(); ++i) {
         for (int repaintAfter = 1; repaintAfter <= maxTicks; ++repaintAfter) {
-            if (PlayAndCompare(drawing, screen, client, seed, repaintAfter, maxTicks, closest)) {
+            if (PlayAndCompare(drawing, screen, client, distinct[i], repaintAfter, maxTicks,
+                               closest)) {
                 return closest;
             }
-        }
-        if (seed == lastSeed) {
-            break;
         }
     }
     return closest;
