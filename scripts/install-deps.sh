@@ -42,12 +42,12 @@ play_libraries=(qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland)
 # the desktop entry and metainfo validators; reuse for the licensing, with git to tell it which
 # files are the repository's; man for the manual page; an X server and xdotool for the game on
 # a display without a window manager, and openbox for one with a window manager; weston for a
-# Wayland desktop.
+# Wayland desktop; ImageMagick's import for screenshots of the X server's whole screen.
 test_libraries=(libgtest-dev libgmock-dev libbenchmark-dev)
 test_tools=(
     googletest
     file dpkg-dev lintian devscripts desktop-file-utils appstream reuse git man-db groff-base
-    xvfb xdotool openbox weston
+    xvfb xdotool openbox weston imagemagick
 )
 
 sudo=()

@@ -52,9 +52,9 @@ XServer::~XServer() {
     RemoveLeftovers();
 }
 
-bool XServer::Start(int firstNumber) {
+bool XServer::Start(int firstNumber, const QSize& size) {
     for (int candidate = firstNumber; candidate < firstNumber + 32; ++candidate) {
-        if (StartOn(candidate)) {
+        if (StartOn(candidate, size)) {
             return true;
         }
     }
@@ -67,12 +67,13 @@ bool XServer::Start(int firstNumber) {
 // Without -noreset the server resets whenever its last client leaves and drops whoever is
 // connecting at that moment: on a bare server each xdotool run that ends before the game has
 // connected is such a last client, and the game then failed with "could not connect".
-bool XServer::StartOn(int candidate) {
+bool XServer::StartOn(int candidate, const QSize& size) {
     const QString name = QStringLiteral(":") + QString::number(candidate);
-    server.start(ProgramPath(QStringLiteral("Xvfb")),
-                 {name, QStringLiteral("-displayfd"), QStringLiteral("1"),
-                  QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    server.start(
+        ProgramPath(QStringLiteral("Xvfb")),
+        {name, QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!server.waitForStarted(kServerWaitMs)) {
         return false;
     }
@@ -153,6 +154,20 @@ void XServer::Keys(const QStringList& keys) const {
     }
 }
 
+bool XServer::Screenshot(const QString& file) const {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    tool.setProcessEnvironment(environment);
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    QFile::remove(file);
+    tool.start(ProgramPath(QStringLiteral("import")),
+               {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:") + file});
+    return tool.waitForStarted(kServerWaitMs) && WaitForEnd(tool) &&
+           tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0 &&
+           QFileInfo(file).size() > 0;
+}
+
 WindowManager::~WindowManager() {
     EndProcess(manager);
 }
@@ -188,16 +203,32 @@ WaylandCompositor::~WaylandCompositor() {
 }
 
 bool WaylandCompositor::Start() {
+    return StartWith({QStringLiteral("--backend=headless-backend.so"),
+                      QStringLiteral("--use-pixman"), QStringLiteral("--no-config"),
+                      QStringLiteral("--socket=wayland-test"), QStringLiteral("--width=1024"),
+                      QStringLiteral("--height=768"), QStringLiteral("--idle-time=0")},
+                     QProcessEnvironment::systemEnvironment());
+}
+
+// The X11 back end takes the X server from DISPLAY and shows its output in a window there.
+bool WaylandCompositor::StartNested(const QString& xDisplay) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), xDisplay);
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return StartWith({QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--use-pixman"),
+                      QStringLiteral("--no-config"), QStringLiteral("--socket=wayland-test"),
+                      QStringLiteral("--width=1200"), QStringLiteral("--height=760"),
+                      QStringLiteral("--idle-time=0")},
+                     environment);
+}
+
+bool WaylandCompositor::StartWith(const QStringList& arguments, const QProcessEnvironment& base) {
+    QProcessEnvironment environment = base;
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     compositor.setProcessEnvironment(environment);
     compositor.setProcessChannelMode(QProcess::MergedChannels);
     compositor.setStandardOutputFile(runtime.filePath(QStringLiteral("weston.log")));
-    compositor.start(ProgramPath(QStringLiteral("weston")),
-                     {QStringLiteral("--backend=headless-backend.so"),
-                      QStringLiteral("--use-pixman"), QStringLiteral("--no-config"),
-                      QStringLiteral("--socket=wayland-test"), QStringLiteral("--width=1024"),
-                      QStringLiteral("--height=768"), QStringLiteral("--idle-time=0")});
+    compositor.start(ProgramPath(QStringLiteral("weston")), arguments);
     if (!compositor.waitForStarted(kServerWaitMs)) {
         return false;
     }

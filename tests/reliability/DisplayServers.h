@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -33,9 +34,9 @@ public:
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
 
-    // Starts Xvfb with a 1024 x 768 screen on the first free display number from `firstNumber`
-    // on; false when none came up.
-    bool Start(int firstNumber);
+    // Starts Xvfb with a screen of `size` (1024 x 768 unless given) on the first free display
+    // number from `firstNumber` on; false when none came up.
+    bool Start(int firstNumber, const QSize& size = QSize(1024, 768));
     QString Display() const { return display; }
 
     // Ends the server at once with SIGKILL, as a crash would, and waits for its end. The socket
@@ -50,9 +51,11 @@ public:
     bool WaitForKeyboard(const QString& window) const;
     // Types the keys one by one, each after the previous has been sent.
     void Keys(const QStringList& keys) const;
+    // Writes a PNG picture of the whole screen with ImageMagick's import; false if none came.
+    bool Screenshot(const QString& file) const;
 
 private:
-    bool StartOn(int number);
+    bool StartOn(int number, const QSize& size);
     void RemoveLeftovers();
 
     QProcess server;
@@ -76,7 +79,8 @@ private:
     QProcess manager;
 };
 
-// A headless weston with a runtime folder of its own, which also holds its socket.
+// A weston with a runtime folder of its own, which also holds its socket: headless, or nested in
+// an X server as one window there, so that the X server's screenshots show what it composes.
 class WaylandCompositor {
 public:
     WaylandCompositor() = default;
@@ -84,14 +88,18 @@ public:
     WaylandCompositor(const WaylandCompositor&) = delete;
     WaylandCompositor& operator=(const WaylandCompositor&) = delete;
 
-    // Starts weston and waits for its socket; false if it never appears.
+    // Starts a headless weston and waits for its socket; false if it never appears.
     bool Start();
+    // Starts weston as a 1200 x 760 window on the X server and waits for its socket.
+    bool StartNested(const QString& xDisplay);
     // What a client needs to reach the compositor.
     void AddTo(QProcessEnvironment& environment) const;
     // Ends the compositor at once with SIGKILL, as a crash would, and waits for its end.
     void Kill();
 
 private:
+    bool StartWith(const QStringList& arguments, const QProcessEnvironment& environment);
+
     QTemporaryDir runtime;
     QProcess compositor;
 };

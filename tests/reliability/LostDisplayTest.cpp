@@ -10,19 +10,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSize>
-#include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
 #include <ostream>
 #include <string>
 
 #include "DisplayServers.h"
+#include "GameOnDisplay.h"
 #include "GameProcess.h"
 
 void PrintTo(const QString& text, std::ostream* os) {
@@ -36,26 +33,6 @@ int FirstDisplayNumber() {
     return 200 + static_cast<int>(QCoreApplication::applicationPid() % 100);
 }
 
-void RequirePrograms(const QStringList& programs) {
-    for (const QString& program : programs) {
-        if (ProgramPath(program).isEmpty()) {
-            GTEST_SKIP() << program.toStdString() << " is not installed";
-        }
-    }
-}
-
-void WriteSettings(const QString& file, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    ASSERT_EQ(out.write(text), text.size());
-}
-
-QString ReadAll(const QString& file) {
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(in.readAll()) : QString();
-}
-
 // The stored rectangle's size; empty unless the text has the stored format.
 QSize StoredSize(const QString& windowRect) {
     static const QRegularExpression kStored(QStringLiteral(
@@ -66,62 +43,6 @@ QSize StoredSize(const QString& windowRect) {
     }
     return {match.captured(3).toInt() - match.captured(1).toInt(),
             match.captured(4).toInt() - match.captured(2).toInt()};
-}
-
-// The game on a display of the test's own, with a settings folder and a log of its own.
-class Game {
-public:
-    explicit Game(const QProcessEnvironment& display) {
-        QProcessEnvironment environment = display;
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        process.setProcessEnvironment(environment);
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(Log());
-    }
-    ~Game() {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
-    QString SettingsFile() const { return home.filePath(QStringLiteral("Brontel/skirmora.conf")); }
-    QString Log() const { return home.filePath(QStringLiteral("game.log")); }
-
-    bool Start() {
-        process.start(QStringLiteral(SKIRMORA_GAME_PATH), {});
-        return process.waitForStarted(kServerWaitMs);
-    }
-    // Whether the log holds `text` within the wait, while the game runs.
-    bool WaitForLog(const QString& text) const {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kServerWaitMs && process.state() == QProcess::Running) {
-            if (ReadAll(Log()).contains(text)) {
-                return true;
-            }
-            QThread::msleep(50);
-        }
-        return ReadAll(Log()).contains(text);
-    }
-    void Send(int signalNumber) { ::kill(static_cast<pid_t>(process.processId()), signalNumber); }
-    // Whether the game ended within the wait, of itself, without a crash; its exit code then.
-    bool Ended() { return WaitForEnd(process) && process.exitStatus() == QProcess::NormalExit; }
-    int ExitCode() const { return process.exitCode(); }
-
-private:
-    QTemporaryDir home;
-    QProcess process;
-};
-
-QProcessEnvironment X11Environment(const XServer& server) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), server.Display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    return environment;
 }
 
 enum class Ending { CloseOnSigterm, KillTheServer };
