@@ -21,10 +21,10 @@
 #
 # Environment:
 #   SKIRMORA_DESKTOPS_SHOTS   where the screenshots go, named by compositor, with the logs in
-#                             its logs/ folder (default /work/shots/desktops)
+#                             its logs/ folder (default build/desktops)
 #   SKIRMORA_GAME             the game (default build/release/app/skirmora)
 #   SKIRMORA_SCREEN_MATCH     the screen matcher (default
-#                             build/release/tests/tools/skirmora-screen-match)
+#                             build/release/tests/tools/screenmatch/skirmora-screen-match)
 #   SKIRMORA_DESKTOPS_DISPLAY the first X display number to try (default 350; the first free one
 #                             from there is taken)
 set -euo pipefail
@@ -47,9 +47,9 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 2
 fi
 
-shots="${SKIRMORA_DESKTOPS_SHOTS:-/work/shots/desktops}"
+shots="${SKIRMORA_DESKTOPS_SHOTS:-$repo/build/desktops}"
 game="${SKIRMORA_GAME:-$repo/build/release/app/skirmora}"
-screen_match="${SKIRMORA_SCREEN_MATCH:-$repo/build/release/tests/tools/skirmora-screen-match}"
+screen_match="${SKIRMORA_SCREEN_MATCH:-$repo/build/release/tests/tools/screenmatch/skirmora-screen-match}"
 first_display="${SKIRMORA_DESKTOPS_DISPLAY:-350}"
 logs="$shots/logs"
 mkdir -p "$shots" "$logs"
@@ -240,7 +240,7 @@ compare_with_simulator() {
         --closest-png "${shot%.png}-closest.png" >"$log" 2>&1 || status=$?
     sed "s/^/$desktop: screen match: /" "$log"
     local tick
-    tick="$(sed -n 's/^match: seed [0-9]* tick \([0-9]*\)$/\1/p' "$log")"
+    tick="$(sed -n 's/^match: seed [0-9]* tick \([0-9]*\).*/\1/p' "$log")"
     if [[ $status -eq 0 && ${tick:-0} -lt $least_tick ]]; then
         record picture "NOT matched: a stale screen, the picture of tick $tick where the battle" \
             "was at tick $least_tick at least ($(grep -m 1 '^match' "$log"))"
