@@ -7,12 +7,14 @@
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <utility>
 
 #include "desktop/ScreenGeometry.h"
+#include "dialogs/DialogTitleBar.h"
 #include "dialogs/GroupFrame.h"
 #include "render/ImageLoader.h"
 #include "resources/PictureSizes.h"
@@ -76,19 +78,32 @@ CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* 
 }
 
 void CTemplateDialog::Build(const DialogTemplate& dialogTemplate) {
-    setWindowTitle(QString::fromLatin1(dialogTemplate.title));
+    const QString title = QString::fromLatin1(dialogTemplate.title);
+    setWindowTitle(title);
+    const bool sysMenu = (dialogTemplate.style & kWsSysMenu) != 0;
     Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
     if (dialogTemplate.style & kWsCaption) {
         flags |= Qt::WindowTitleHint;
     }
-    if (dialogTemplate.style & kWsSysMenu) {
+    if (sysMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    const QRect client = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
+    int titleHeight = 0;
+    if ((dialogTemplate.style & kWsCaption) &&
+        DrawsOwnTitleBar(QGuiApplication::platformName(),
+                         qEnvironmentVariable("XDG_CURRENT_DESKTOP"))) {
+        flags = Qt::Dialog | Qt::FramelessWindowHint;
+        auto* bar = new CDialogTitleBar(title, sysMenu, this);
+        connect(bar, &CDialogTitleBar::closeRequested, this, &CTemplateDialog::reject);
+        titleHeight = bar->sizeHint().height();
+        bar->setGeometry(0, 0, client.width(), titleHeight);
+        clientArea = new QWidget(this);
+        clientArea->setGeometry(0, titleHeight, client.width(), client.height());
     }
     setWindowFlags(flags);
     setModal(true);
-
-    const QRect client = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
-    setFixedSize(client.size());
+    setFixedSize(client.width(), client.height() + titleHeight);
     for (const ControlTemplate& control : dialogTemplate.controls) {
         controls.push_back(CreateControl(control));
     }
@@ -113,13 +128,13 @@ QRect CTemplateDialog::ToPixels(int x, int y, int width, int height) const {
 QWidget* CTemplateDialog::CreateControl(const ControlTemplate& control) {
     QWidget* widget = nullptr;
     if (control.controlClass == ControlClass::Static) {
-        widget = CreateStatic(control, this);
+        widget = CreateStatic(control, clientArea);
     } else if (control.style & kBsAutoCheckBox) {
-        widget = new QCheckBox(QString::fromLatin1(control.text), this);
+        widget = new QCheckBox(QString::fromLatin1(control.text), clientArea);
     } else if (control.style & kBsGroupBox) {
-        widget = new CGroupFrame(QString::fromLatin1(control.text), this);
+        widget = new CGroupFrame(QString::fromLatin1(control.text), clientArea);
     } else {
-        auto* button = new QPushButton(QString::fromLatin1(control.text), this);
+        auto* button = new QPushButton(QString::fromLatin1(control.text), clientArea);
         button->setDefault((control.style & kBsDefPushButton) != 0);
         button->setAutoDefault(false);
         if (control.id == kIdOk) {

@@ -13,7 +13,8 @@
 
 // A modal dialog built from its template: fixed size, the template's font, its controls at
 // their places in template order (also the tab order), a title bar and a window menu where
-// its style asks for them, and centred on the primary screen's work area where its style says
+// its style asks for them (a title bar of its own where the window system's would offer to
+// maximise or resize it), and centred on the primary screen's work area where its style says
 // kDsCenter. Like the dialogs of a classic desktop framework, it exchanges data with its
 // controls when it opens and when OK is pressed, and ends with OK (the OK button or Enter) or
 // Cancel (Escape or the title bar's close button).
@@ -61,6 +62,8 @@ private:
     void ChainTabOrder();
 
     DialogBaseUnits baseUnits;
+    // Where the controls are: the dialog itself, or the area below a title bar of its own.
+    QWidget* clientArea = this;
     std::vector<QWidget*> controls;
     bool exchangedOnOpen = false;
     CFramePlacement framePlacement{*this};

@@ -387,7 +387,15 @@ check_desktop() {
     start_second="$(date +%s)"
     local started_at="$EPOCHREALTIME"
     # Started directly (not in a group of its own), so that `wait` gives its exit status.
+    # The desktop's name as its session gives it to every program, by which a program may suit
+    # it (the dialogs draw their own title bars on GNOME).
+    local session_desktop=""
+    case "$desktop" in
+        gnome) session_desktop=GNOME ;;
+        kwin) session_desktop=KDE ;;
+    esac
     env -i HOME="$HOME" PATH="$PATH" LANG=C.UTF-8 QT_QPA_PLATFORM=wayland \
+        XDG_CURRENT_DESKTOP="$session_desktop" \
         WAYLAND_DISPLAY="$socket" XDG_RUNTIME_DIR="$runtime" \
         XDG_CONFIG_HOME="$scratch/config" WAYLAND_DEBUG=client "$game" >"$game_log" 2>&1 &
     local game_pid=$!

@@ -14,6 +14,7 @@
 
 #include "GuiTestSupport.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/DialogTitleBar.h"
 #include "dialogs/GroupFrame.h"
 #include "dialogs/MenuBuilder.h"
 #include "dialogs/NewGameDlg.h"
@@ -161,6 +162,28 @@ TEST(DialogUnits, DialogSizesFollowTheBaseUnits) {
         EXPECT_EQ(setup.maximumSize(), c.setup) << c.name;
         EXPECT_EQ(about.minimumSize(), c.about) << c.name;
         EXPECT_EQ(about.maximumSize(), c.about) << c.name;
+    }
+}
+
+// Only a GNOME session on Wayland leaves the title bar to Qt's own, which offers to maximise
+// and resize; X11's window managers and KDE's compositor draw one that follows the hints.
+TEST(DialogTitleBar, DrawnByTheDialogOnlyInAGnomeSessionOnWayland) {
+    struct Case {
+        const char* platform;
+        const char* desktops;
+        bool own;
+    };
+    const Case cases[] = {
+        {"wayland", "GNOME", true}, {"wayland", "ubuntu:GNOME", true},
+        {"wayland", "gnome", true}, {"wayland", "KDE", false},
+        {"wayland", "", false},     {"wayland", "GNOME-Flashback:Unity", false},
+        {"xcb", "GNOME", false},    {"offscreen", "GNOME", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            DrawsOwnTitleBar(QString::fromLatin1(c.platform), QString::fromLatin1(c.desktops)),
+            c.own)
+            << c.platform << " in " << c.desktops;
     }
 }
 
