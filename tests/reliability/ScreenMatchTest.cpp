@@ -240,12 +240,14 @@ TEST_P(ScreenMatch, TheClientAreaIsTheSimulatorsPictureOfATick) {
     EXPECT_TRUE(game.Ended());
 }
 
+// The Wayland cases say so in their names, by which a run for a big-endian machine, which cannot
+// talk to this machine's compositor, leaves them out.
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenMatch,
                          ::testing::Values(ScreenCase{"X11", false, "1"},
                                            ScreenCase{"X11Scale1_5", false, "1.5"},
-                                           ScreenCase{"Weston", true, "1"},
-                                           ScreenCase{"WestonScale1_5", true, "1.5"},
-                                           ScreenCase{"WestonScale2", true, "2"}),
+                                           ScreenCase{"WaylandWeston", true, "1"},
+                                           ScreenCase{"WaylandWestonScale1_5", true, "1.5"},
+                                           ScreenCase{"WaylandWestonScale2", true, "2"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
