@@ -123,12 +123,18 @@ void FillPixels(QImage& buffer, const QRect& area, QRgb colour) {
 
 }  // namespace
 
+// The device pixels of the buffer that the picture covers: the client area, or less of it while
+// the picture still has the size of a client area before a resize.
+QRect CArenaCanvas::ShownPicture(const QImage& buffer) const {
+    return QRect(tickDeviceRect_.topLeft(), surface_.Image().size()) & tickDeviceRect_ &
+           buffer.rect();
+}
+
 // Every device pixel of the client area that the platform may count to the named region, a few
 // more than a tick drew at a fractional ratio, gets the picture's pixel.
 void CArenaCanvas::CopyToBuffer(QImage& buffer, const QRegion& logicalInWindow) const {
     const QImage& picture = surface_.Image();
-    const QRect shownPicture =
-        QRect(tickDeviceRect_.topLeft(), picture.size()) & tickDeviceRect_ & buffer.rect();
+    const QRect shownPicture = ShownPicture(buffer);
     for (const QRect& logical : logicalInWindow) {
         CopyPicture(picture, tickDeviceRect_.topLeft(), buffer,
                     DevicePixelsAround(logical, tickRatio_) & shownPicture);
@@ -158,7 +164,7 @@ void CArenaCanvas::PaintEdgeInto(QImage& buffer, const QRect& area) {
     // At a fractional ratio the style's lines reach a little into the client area; its outermost
     // pixels are the picture's.
     const QImage& picture = surface_.Image();
-    const QRect shownPicture = QRect(client.topLeft(), picture.size()) & client & buffer.rect();
+    const QRect shownPicture = ShownPicture(buffer);
     const QRect inner = shownPicture.adjusted(kEdgeBleed, kEdgeBleed, -kEdgeBleed, -kEdgeBleed);
     const QRect reach = DevicePixelsAround(lines, tickRatio_);
     for (const QRect& band : QRegion(shownPicture & reach).subtracted(QRegion(inner))) {

@@ -70,6 +70,7 @@ protected:
 private:
     void PaintEdgeInto(QImage& buffer, const QRect& area);
     void PaintWholePicture();
+    QRect ShownPicture(const QImage& buffer) const;
     void CopyToBuffer(QImage& buffer, const QRegion& logicalInWindow) const;
     void RefreshTickGeometry();
     void OnScreenChanged();
