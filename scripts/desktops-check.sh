@@ -176,10 +176,10 @@ titled() {
 }
 
 # Whether the game's window with this title has the keyboard: a wl_keyboard.enter after the
-# title.
+# title (named wl_keyboard@id, or wl_keyboard#id since libwayland 1.23).
 has_keyboard() {
     awk -v title="set_title(\"$1\")" 'index($0, title) { seen = 1 }
-        seen && /wl_keyboard@[0-9]+\.enter\(/ { found = 1 }
+        seen && /wl_keyboard[@#][0-9]+\.enter\(/ { found = 1 }
         END { exit !found }' "$game_log"
 }
 

@@ -155,8 +155,9 @@ protected:
             ADD_FAILURE() << "the setup dialog did not come up on Wayland";
             return false;
         }
+        // The record names objects interface@id, or interface#id since libwayland 1.23.
         static const QRegularExpression kTitle(
-            QStringLiteral("(xdg_toplevel@\\d+)\\.set_title\\(\"Nova hra\"\\)"));
+            QStringLiteral("(xdg_toplevel[@#]\\d+)\\.set_title\\(\"Nova hra\"\\)"));
         const QString toplevel = kTitle.match(ReadAll(game.Log())).captured(1);
         const QString westonWindow =
             server
