@@ -78,8 +78,11 @@ ControlResult PressLeftButton(CBattleRound& round) {
     return ControlResult::Handled;
 }
 
-ControlResult PressKey(CBattleRound& round, int virtualKey) {
-    CShip& ship = round.rightShip;
+namespace {
+
+// The key table acting on one ship: the space bar fires, a direction key sends the ship towards a
+// corner or an edge of its own box or stops it where it is.
+ControlResult PressKeyFor(CShip& ship, int virtualKey) {
     if (ship.computer) {
         return ControlResult::Ignored;
     }
@@ -98,4 +101,14 @@ ControlResult PressKey(CBattleRound& round, int virtualKey) {
         }
     }
     return ControlResult::Handled;
+}
+
+}  // namespace
+
+ControlResult PressKey(CBattleRound& round, int virtualKey) {
+    return PressKeyFor(round.rightShip, virtualKey);
+}
+
+ControlResult PressLeftShipKey(CBattleRound& round, int virtualKey) {
+    return PressKeyFor(round.leftShip, virtualKey);
 }

@@ -53,3 +53,7 @@ inline constexpr int kNumpad9 = 0x69;
 // space bar fires, the direction keys send the ship towards a corner or an edge of its box or
 // stop it where it is. Codes without an action change nothing.
 ControlResult PressKey(CBattleRound& round, int virtualKey);
+
+// The same key table acting on the left ship and its own box: a controller steers the left ship
+// by it. The keyboard itself steers only the right ship.
+ControlResult PressLeftShipKey(CBattleRound& round, int virtualKey);
