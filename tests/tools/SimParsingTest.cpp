@@ -16,7 +16,8 @@ namespace {
 
 // The events as "tick name a b" items, for comparison.
 std::string Render(const std::vector<ScriptEvent>& events) {
-    const char* const names[] = {"pointer", "button", "key", "newround", "paint"};
+    const char* const names[] = {"pointer", "button", "key",      "newround",
+                                 "paint",   "paddir", "padbutton"};
     std::string text;
     for (const ScriptEvent& e : events) {
         text += std::to_string(e.tick) + " " + names[static_cast<int>(e.kind)] + " " +
@@ -33,20 +34,38 @@ TEST(InputScript, ReadsEveryEventKindSortedByTickInFileOrder) {
         "  4\tbutton   # trailing comment\r\n"
         "3 key 0xFF\n"
         "6 newround\n"
+        "7 pad right dir upleft\n"
+        "7 pad left button rightshoulder\n"
         "5 key 32");  // the last line needs no newline
     EXPECT_EQ(Render(std::get<std::vector<ScriptEvent>>(parsed)),
               "3 pointer -32768 32767, 3 key 255 0, 4 button 0 0, 5 key 32 0, 6 paint 0 0, "
-              "6 newround 0 0, ");
+              "6 newround 0 0, 7 paddir 1 8, 7 padbutton 0 4, ");
     EXPECT_EQ(Render(std::get<std::vector<ScriptEvent>>(ParseInputScript("# only\n \t\n"))), "");
 }
 
 // The last line of each script is the malformed one.
 TEST(InputScript, RefusesMalformedLinesNamingThem) {
-    const char* const cases[] = {
-        "0 button",        "x button",          "4294967296 button",  "# c\n3",
-        "1 jump",          "1 button 5",        "1 newround now",     "1 paint 2",
-        "\n\n1 pointer 5", "1 pointer 32768 0", "1 pointer 0 -32769", "1 pointer 3 4a",
-        "1 key 256",       "1 key 0x",          "1 key -1",           "1 button\n2 key"};
+    const char* const cases[] = {"0 button",
+                                 "x button",
+                                 "4294967296 button",
+                                 "# c\n3",
+                                 "1 jump",
+                                 "1 button 5",
+                                 "1 newround now",
+                                 "1 paint 2",
+                                 "\n\n1 pointer 5",
+                                 "1 pointer 32768 0",
+                                 "1 pointer 0 -32769",
+                                 "1 pointer 3 4a",
+                                 "1 key 256",
+                                 "1 key 0x",
+                                 "1 key -1",
+                                 "1 button\n2 key",
+                                 "1 pad left dir",
+                                 "1 pad top dir up",
+                                 "1 pad left dir north",
+                                 "1 pad right button a",
+                                 "1 pad left press south"};
     for (const std::string text : cases) {
         const auto parsed = ParseInputScript(text);
         const auto* error = std::get_if<ScriptError>(&parsed);

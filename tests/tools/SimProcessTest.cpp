@@ -76,6 +76,26 @@ TEST(SimProcess, ScriptedInputSteersBothPersonDrivenShips) {
     }
 }
 
+// A battle steered with controllers is, tick for tick, the battle steered with the keys and
+// the button that do the same: the right controller's directions are the keypad's, its fire the
+// space bar and its halt keypad 0; the left controller's fire is the left button.
+TEST(SimProcess, AControllerBattleTracesAsTheSameBattleWithKeysAndButton) {
+    const std::string options =
+        "--seed 7 --ticks 200 --left person --right person --trace --input /dev/stdin";
+    const auto byPads = RunSim(options,
+                               "1 pad right dir upleft\n3 pad left button south\n"
+                               "20 pad right button south\n30 pad right dir down\n"
+                               "40 pad right button west\n45 pad right button rightshoulder\n"
+                               "50 pad left button rightshoulder\n60 pad right dir right\n"
+                               "61 pad right dir centre\n90 pad right dir downleft\n");
+    const auto byKeys = RunSim(options,
+                               "1 key 0x67\n3 button\n20 key 0x20\n30 key 0x62\n40 key 0x60\n"
+                               "45 key 0x20\n50 button\n60 key 0x66\n90 key 0x61\n");
+    EXPECT_EQ(byPads.first, 0);
+    EXPECT_EQ(byPads, byKeys);
+    EXPECT_NE(byPads, RunSim(options, "")) << "the script steers";
+}
+
 TEST(SimProcess, PngHasTheClientSizeAndWithoutTraceStdoutStaysEmpty) {
     EXPECT_EQ(RunSim("--ticks 10 --size 300x200"), std::pair(0, std::string()));
     const auto [status, png] = RunSim("--ticks 10 --size 300x200 --png /dev/stdout");

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
+
+#include "gamepad/PadControls.h"
 
 namespace {
 
@@ -54,6 +57,63 @@ std::optional<long long> ParseInteger(std::string_view word, long long low, long
     return value;
 }
 
+template <typename Value, std::size_t N>
+std::optional<Value> ParseName(std::string_view word,
+                               const std::pair<std::string_view, Value> (&names)[N]) {
+    for (const auto& [name, value] : names) {
+        if (word == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+constexpr std::pair<std::string_view, PadSide> kPadSides[] = {{"left", PadSide::Left},
+                                                              {"right", PadSide::Right}};
+constexpr std::pair<std::string_view, PadDirection> kPadDirections[] = {
+    {"up", PadDirection::Up},         {"upright", PadDirection::UpRight},
+    {"right", PadDirection::Right},   {"downright", PadDirection::DownRight},
+    {"down", PadDirection::Down},     {"downleft", PadDirection::DownLeft},
+    {"left", PadDirection::Left},     {"upleft", PadDirection::UpLeft},
+    {"centre", PadDirection::Centre},
+};
+constexpr std::pair<std::string_view, PadButton> kPadButtons[] = {
+    {"south", PadButton::South},
+    {"east", PadButton::East},
+    {"west", PadButton::West},
+    {"north", PadButton::North},
+    {"rightshoulder", PadButton::RightShoulder},
+    {"start", PadButton::Start},
+    {"back", PadButton::Back},
+};
+
+// "SIDE dir DIRECTION" or "SIDE button NAME", after "pad".
+bool ParsePadEvent(const std::vector<std::string_view>& words, ScriptEvent& event,
+                   std::string& problem) {
+    const auto side = ParseName(words[2], kPadSides);
+    if (!side) {
+        problem = "a controller's side must be left or right";
+        return false;
+    }
+    event.a = static_cast<int>(*side);
+    if (words[3] == "dir") {
+        event.kind = ScriptEvent::Kind::PadDirection;
+        const auto direction = ParseName(words[4], kPadDirections);
+        event.b = static_cast<int>(direction.value_or(PadDirection::Centre));
+        problem = direction ? "" : "unknown direction '" + std::string(words[4]) + "'";
+        return direction.has_value();
+    }
+    if (words[3] == "button") {
+        event.kind = ScriptEvent::Kind::PadButton;
+        const auto button = ParseName(words[4], kPadButtons);
+        event.b = static_cast<int>(button.value_or(PadButton::Other));
+        problem = button ? "" : "unknown button '" + std::string(words[4]) + "'";
+        return button.has_value();
+    }
+    problem = "a controller event is 'dir' or 'button'";
+    return false;
+}
+
 std::optional<ScriptEvent> ParseEvent(const std::vector<std::string_view>& words,
                                       std::string& problem) {
     ScriptEvent event;
@@ -81,6 +141,9 @@ std::optional<ScriptEvent> ParseEvent(const std::vector<std::string_view>& words
         event.kind = ScriptEvent::Kind::NewRound;
     } else if (name == "paint") {
         event.kind = ScriptEvent::Kind::Paint;
+    } else if (name == "pad") {
+        event.kind = ScriptEvent::Kind::PadButton;
+        operands = 3;
     } else {
         problem = std::string("unknown event '").append(name).append("'");
         return std::nullopt;
@@ -106,6 +169,9 @@ std::optional<ScriptEvent> ParseEvent(const std::vector<std::string_view>& words
             return std::nullopt;
         }
         event.a = static_cast<int>(*code);
+    } else if (event.kind == ScriptEvent::Kind::PadButton &&
+               !ParsePadEvent(words, event, problem)) {
+        return std::nullopt;
     }
     return event;
 }

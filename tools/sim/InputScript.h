@@ -11,12 +11,12 @@
 
 // One scripted input of the headless simulator, applied before the tick it names.
 struct ScriptEvent {
-    enum class Kind { Pointer, Button, Key, NewRound, Paint };
+    enum class Kind { Pointer, Button, Key, NewRound, Paint, PadDirection, PadButton };
 
     int tick = 0;
     Kind kind = Kind::Button;
-    int a = 0;  // pointer x, or the virtual-key code
-    int b = 0;  // pointer y
+    int a = 0;  // pointer x, the virtual-key code, or a controller's side (PadSide)
+    int b = 0;  // pointer y, or a controller's direction (PadDirection) or button (PadButton)
 };
 
 // Why a script could not be read: the 1-based line and what is wrong with it.
@@ -26,6 +26,9 @@ struct ScriptError {
 };
 
 // Reads a whole input script, one event a line ("T pointer PX PY", "T button", "T key CODE",
-// "T newround", "T paint"; '#' starts a comment). The events come back sorted by tick, in file
+// "T newround", "T paint", and for a controller of side left or right "T pad SIDE dir DIRECTION"
+// with the directions up, upright, right, downright, down, downleft, left, upleft and centre,
+// or "T pad SIDE button NAME" with the buttons south, east, west, north, rightshoulder, start
+// and back; '#' starts a comment). The events come back sorted by tick, in file
 // order within a tick.
 std::variant<std::vector<ScriptEvent>, ScriptError> ParseInputScript(std::string_view text);

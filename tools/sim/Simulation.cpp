@@ -8,6 +8,7 @@
 
 #include "battle/PlayerControls.h"
 #include "battle/Random.h"
+#include "gamepad/PadControls.h"
 #include "play/Sequence.h"
 #include "tools/sim/Trace.h"
 
@@ -63,6 +64,18 @@ void CSimulation::Apply(const ScriptEvent& event) {
             break;
         case ScriptEvent::Kind::Key:
             PressKey(round_, event.a);
+            break;
+        case ScriptEvent::Kind::PadDirection:
+            SteerWithPad(round_, static_cast<PadSide>(event.a), static_cast<PadDirection>(event.b));
+            break;
+        case ScriptEvent::Kind::PadButton:
+            // Start asks for a new game, which here is the round and its repaint, as
+            // "newround" has them, without the window's setup dialog.
+            if (PressPadButton(round_, static_cast<PadSide>(event.a),
+                               static_cast<PadButton>(event.b)) == PadCommand::NewGame) {
+                round_.NewRound();
+                FullPaint();
+            }
             break;
         case ScriptEvent::Kind::NewRound:
             round_.NewRound();
