@@ -4,6 +4,7 @@
 
 #include "app/ArenaFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,11 +14,13 @@
 #include <ctime>
 
 #include "app/ArenaCanvas.h"
+#include "app/PadDialogKeys.h"
 #include "app/SettingsStore.h"
 #include "battle/Random.h"
 #include "desktop/ScreenGeometry.h"
 #include "dialogs/Commands.h"
 #include "dialogs/MenuBuilder.h"
+#include "gamepad/PadControls.h"
 #include "play/Sequence.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
@@ -25,6 +28,10 @@
 namespace {
 
 constexpr int kTickMilliseconds = 30;
+
+// Without a controller connected, SDL is asked for new ones about once a second: soon enough for
+// a player who plugs one in, and no cost to speak of on the ticks between.
+constexpr int kTicksPerPadLook = 34;
 
 constexpr char kWindowTitle[] = "Skirmora";
 
@@ -39,6 +46,8 @@ ScreenPosition CentredOnPrimaryScreen(int width, int height) {
 CArenaFrame::CArenaFrame()
     : tickTimer(
           kTickMilliseconds, [this] { BattleTick(); }, this) {
+    padTimer.setInterval(kTickMilliseconds);
+    connect(&padTimer, &QTimer::timeout, this, [this] { PollPads(); });
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
     const ScreenRect stored = WindowRectFromSetting(storedText.toStdString());
@@ -123,13 +132,46 @@ void CArenaFrame::OnCommand(int command) {
 
 void CArenaFrame::StopTick() {
     tickTimer.Stop();
+    padTimer.start();
 }
 
 void CArenaFrame::StartTick() {
+    padTimer.stop();
     tickTimer.Start();
 }
 
+void CArenaFrame::PollPads() {
+    if (!pads.AnyConnected() && ++ticksSincePadLook < kTicksPerPadLook) {
+        return;
+    }
+    ticksSincePadLook = 0;
+    pads.Poll([this](const PadInput& input) { OnPadInput(input); });
+}
+
+// A controller counts only while one of the game's windows is active, as the keyboard does: in
+// a dialog it works the dialog, in the main window it flies its ship.
+void CArenaFrame::OnPadInput(const PadInput& input) {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        if (dialog->isActiveWindow()) {
+            SendPadToDialog(*dialog, input);
+        }
+        return;
+    }
+    if (!isActiveWindow()) {
+        return;
+    }
+    if (input.direction) {
+        SteerWithPad(battle, input.side, *input.direction);
+    }
+    if (input.button && PressPadButton(battle, input.side, *input.button) == PadCommand::NewGame) {
+        // The dialog runs from the event loop, as from the menu, not inside the tick.
+        QMetaObject::invokeMethod(
+            this, [this] { OnCommand(kNewGameCommand); }, Qt::QueuedConnection);
+    }
+}
+
 void CArenaFrame::BattleTick() {
+    PollPads();
     RunTick(battle, art.View(), clientExtent, surface);
     canvas->ShowDrawn();
 }

@@ -6,8 +6,10 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 
 #include "app/DisplayLossWatch.h"
+#include "app/GamepadInput.h"
 #include "app/TickTimer.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowRectText.h"
@@ -60,6 +62,8 @@ protected:
 
 private:
     void BattleTick();
+    void PollPads();
+    void OnPadInput(const PadInput& input);
     void OnClientResized();
     void DrawScene();
     void CreateWindowAt(const ScreenRect& stored);
@@ -73,6 +77,11 @@ private:
     // The sprites and bars load as the window is built; the background once its menu is attached.
     GameArt art{GameArt::Background::Later};
     CTickTimer tickTimer;
+    // The controllers are read on the tick, and by a timer of their own while the tick stands
+    // still for the setup dialog. With none connected they are only looked for now and then.
+    CGamepadInput pads;
+    QTimer padTimer;
+    int ticksSincePadLook = 0;
     ClientExtent clientExtent;
     // The restored outer rectangle, from Qt's own record of the window: kept current as the
     // window moves, resizes or changes state, until the close handler records it for the last

@@ -22,19 +22,15 @@ std::optional<PadDirection> CPadSteering::SetArrow(Arrow arrow, bool held) {
     return Changed();
 }
 
-std::optional<PadDirection> CPadSteering::SetStickX(int x) {
-    stickX = x;
-    return Changed();
-}
-
-std::optional<PadDirection> CPadSteering::SetStickY(int y) {
-    stickY = y;
+std::optional<PadDirection> CPadSteering::SetStick(int x, int y) {
+    stick = {x, y};
     return Changed();
 }
 
 std::optional<PadDirection> CPadSteering::Changed() {
     const PadDirection dpad = DirectionOfDpad(up, down, left, right);
-    const PadDirection now = dpad != PadDirection::Centre ? dpad : DirectionOfStick(stickX, stickY);
+    const PadDirection now =
+        dpad != PadDirection::Centre ? dpad : DirectionOfStick(stick.x, stick.y);
     if (now == pointing) {
         return std::nullopt;
     }

@@ -12,6 +12,11 @@
 // of its arrows is held, the stick's otherwise. A direction acts once, when the controller comes
 // to point it, as one press of a key; holding it does not repeat, and returning to the centre
 // changes nothing.
+struct StickPosition {
+    int x = 0;
+    int y = 0;
+};
+
 class CPadSteering {
 public:
     enum class Arrow { Up, Down, Left, Right };
@@ -19,8 +24,9 @@ public:
     // The new direction when this change makes the controller point a new one, other than the
     // centre.
     std::optional<PadDirection> SetArrow(Arrow arrow, bool held);
-    std::optional<PadDirection> SetStickX(int x);
-    std::optional<PadDirection> SetStickY(int y);
+    std::optional<PadDirection> SetStick(int x, int y);
+
+    StickPosition Stick() const { return stick; }
 
 private:
     std::optional<PadDirection> Changed();
@@ -29,7 +35,6 @@ private:
     bool down = false;
     bool left = false;
     bool right = false;
-    int stickX = 0;
-    int stickY = 0;
+    StickPosition stick;
     PadDirection pointing = PadDirection::Centre;
 };

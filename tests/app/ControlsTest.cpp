@@ -18,10 +18,6 @@
 
 namespace {
 
-int ShotsInFlight(const CShip& ship) {
-    return static_cast<int>(std::ranges::count_if(ship.shots, IsInFlight));
-}
-
 WorldPoint Target(const CShip& ship) {
     return {ship.targetX, ship.targetY};
 }

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <tuple>
@@ -131,6 +132,10 @@ protected:
     std::unique_ptr<CArenaFrame> frame;
     std::unique_ptr<CTickWatch> gate;
 };
+
+inline int ShotsInFlight(const CShip& ship) {
+    return static_cast<int>(std::ranges::count_if(ship.shots, IsInFlight));
+}
 
 inline auto Fields(const CShip& s) {
     return std::tie(s.x, s.y, s.targetX, s.targetY, s.computer, s.energy, s.reload, s.shots);

@@ -191,16 +191,16 @@ TEST(PadDirection, TheDpadsArrowsMakeEightDirectionsAndOppositesCancel) {
 TEST(PadSteering, ADirectionActsOnceWhenReachedAndTheDpadHoldsOverTheStick) {
     using Arrow = CPadSteering::Arrow;
     CPadSteering pad;
-    EXPECT_EQ(pad.SetStickX(4000), std::nullopt) << "within the dead zone";
-    EXPECT_EQ(pad.SetStickX(30000), Right);
-    EXPECT_EQ(pad.SetStickX(32000), std::nullopt) << "held in the same sector";
-    EXPECT_EQ(pad.SetStickY(-30000), UpRight);
+    EXPECT_EQ(pad.SetStick(4000, 0), std::nullopt) << "within the dead zone";
+    EXPECT_EQ(pad.SetStick(30000, 0), Right);
+    EXPECT_EQ(pad.SetStick(32000, 100), std::nullopt) << "held in the same sector";
+    EXPECT_EQ(pad.SetStick(30000, -30000), UpRight);
     EXPECT_EQ(pad.SetArrow(Arrow::Down, true), Down) << "the d-pad over the stick";
-    EXPECT_EQ(pad.SetStickY(0), std::nullopt) << "the stick moves under the held d-pad";
+    EXPECT_EQ(pad.SetStick(30000, 0), std::nullopt) << "the stick moves under the held d-pad";
     EXPECT_EQ(pad.SetArrow(Arrow::Down, false), Right) << "the stick's again";
-    EXPECT_EQ(pad.SetStickX(0), std::nullopt) << "back to the centre";
-    EXPECT_EQ(pad.SetStickX(30000), Right) << "the same direction reached anew";
-    EXPECT_EQ(pad.SetStickX(0), std::nullopt);
+    EXPECT_EQ(pad.SetStick(0, 0), std::nullopt) << "back to the centre";
+    EXPECT_EQ(pad.SetStick(30000, 0), Right) << "the same direction reached anew";
+    EXPECT_EQ(pad.SetStick(0, 0), std::nullopt);
     EXPECT_EQ(pad.SetArrow(Arrow::Left, true), Left);
     EXPECT_EQ(pad.SetArrow(Arrow::Up, true), UpLeft);
 }
