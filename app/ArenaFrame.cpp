@@ -29,9 +29,11 @@ namespace {
 
 constexpr int kTickMilliseconds = 30;
 
-// Without a controller connected, SDL is asked for new ones about once a second: soon enough for
-// a player who plugs one in, and no cost to speak of on the ticks between.
-constexpr int kTicksPerPadLook = 34;
+// The controllers are read as often as the battle ticks while one is connected. Without one, SDL
+// is asked for new ones once a second: soon enough for a player who plugs one in, and no cost to
+// speak of.
+constexpr int kPadReadMilliseconds = kTickMilliseconds;
+constexpr int kPadLookMilliseconds = 1000;
 
 constexpr char kWindowTitle[] = "Skirmora";
 
@@ -46,7 +48,6 @@ ScreenPosition CentredOnPrimaryScreen(int width, int height) {
 CArenaFrame::CArenaFrame()
     : tickTimer(
           kTickMilliseconds, [this] { BattleTick(); }, this) {
-    padTimer.setInterval(kTickMilliseconds);
     connect(&padTimer, &QTimer::timeout, this, [this] { PollPads(); });
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     const QString storedText = ReadSettingText(kAppearanceSection, kWindowRectValue);
@@ -58,6 +59,7 @@ CArenaFrame::CArenaFrame()
     setWindowIcon(QIcon(QString::fromStdString(IconResourcePath(kEmblemIcon))));
     art.LoadBackground();
     StartTick();
+    StartReadingPads();
     battle.leftShip.computer =
         IsComputerDriven(ReadSettingInt(kGameSection, kLeftPlayerValue, kPlayerUnset));
     battle.rightShip.computer =
@@ -132,20 +134,26 @@ void CArenaFrame::OnCommand(int command) {
 
 void CArenaFrame::StopTick() {
     tickTimer.Stop();
-    padTimer.start();
 }
 
 void CArenaFrame::StartTick() {
-    padTimer.stop();
     tickTimer.Start();
 }
 
-void CArenaFrame::PollPads() {
-    if (!pads.AnyConnected() && ++ticksSincePadLook < kTicksPerPadLook) {
-        return;
+// A controller connected at the start takes its side at once and can work the setup dialog.
+void CArenaFrame::StartReadingPads() {
+    if (pads.Available()) {
+        padTimer.start(kPadLookMilliseconds);
+        PollPads();
     }
-    ticksSincePadLook = 0;
+}
+
+void CArenaFrame::PollPads() {
     pads.Poll([this](const PadInput& input) { OnPadInput(input); });
+    const int interval = pads.AnyConnected() ? kPadReadMilliseconds : kPadLookMilliseconds;
+    if (padTimer.interval() != interval) {
+        padTimer.setInterval(interval);
+    }
 }
 
 // A controller counts only while one of the game's windows is active, as the keyboard does: in
@@ -171,7 +179,6 @@ void CArenaFrame::OnPadInput(const PadInput& input) {
 }
 
 void CArenaFrame::BattleTick() {
-    PollPads();
     RunTick(battle, art.View(), clientExtent, surface);
     canvas->ShowDrawn();
 }

@@ -54,6 +54,7 @@ public:
 
     CBattleRound& Battle() { return battle; }
     const ClientExtent& Extent() const { return clientExtent; }
+    const CGamepadInput& Pads() const { return pads; }
     const ScreenRect& NormalRect() const { return normalRect; }
 
 protected:
@@ -62,6 +63,7 @@ protected:
 
 private:
     void BattleTick();
+    void StartReadingPads();
     void PollPads();
     void OnPadInput(const PadInput& input);
     void OnClientResized();
@@ -77,11 +79,10 @@ private:
     // The sprites and bars load as the window is built; the background once its menu is attached.
     GameArt art{GameArt::Background::Later};
     CTickTimer tickTimer;
-    // The controllers are read on the tick, and by a timer of their own while the tick stands
-    // still for the setup dialog. With none connected they are only looked for now and then.
+    // The controllers are read by a timer of their own, between ticks as keys arrive, and also
+    // while the setup dialog stops the tick.
     CGamepadInput pads;
     QTimer padTimer;
-    int ticksSincePadLook = 0;
     ClientExtent clientExtent;
     // The restored outer rectangle, from Qt's own record of the window: kept current as the
     // window moves, resizes or changes state, until the close handler records it for the last
