@@ -32,9 +32,9 @@ case "$purpose" in
 esac
 
 # Building the game and running it on an X11 or Wayland desktop, with a font for its texts
-# (a minimal system has none).
+# (a minimal system has none), and SDL 2 for game controllers.
 play_tools=(build-essential cmake ninja-build pkg-config fonts-dejavu-core)
-play_libraries=(qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland)
+play_libraries=(qt6-base-dev libgl-dev qt6-qpa-plugins qt6-wayland libsdl2-dev)
 
 # The test suites and the tools they call: GoogleTest and Google Benchmark; clang for the
 # fuzzers (not in a cross build, which runs the release suite alone); file and dpkg-dev for the

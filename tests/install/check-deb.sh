@@ -30,7 +30,7 @@ deb=$(ls "$out"/*.deb)
 [[ $(dpkg-deb -f "$deb" Section) == games ]]
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 renamed some libraries for the 64-bit time_t transition (libqt6core6t64).
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-2.0-0 libstdc++6; do
     [[ "$depends" =~ (^|, )"$library"(t64)?" " ]] ||
         { echo "Depends lacks $library: $depends"; exit 1; }
 done
