@@ -31,7 +31,7 @@ constexpr int kTickMilliseconds = 30;
 
 // The controllers are read as often as the battle ticks while one is connected. Without one, SDL
 // is asked for new ones once a second: soon enough for a player who plugs one in, and no cost to
-// speak of.
+// speak of, and nothing for the tick to do.
 constexpr int kPadReadMilliseconds = kTickMilliseconds;
 constexpr int kPadLookMilliseconds = 1000;
 
@@ -134,25 +134,40 @@ void CArenaFrame::OnCommand(int command) {
 
 void CArenaFrame::StopTick() {
     tickTimer.Stop();
+    ScheduleReadingPads();
 }
 
 void CArenaFrame::StartTick() {
     tickTimer.Start();
+    ScheduleReadingPads();
 }
 
 // A controller connected at the start takes its side at once and can work the setup dialog.
 void CArenaFrame::StartReadingPads() {
     if (pads.Available()) {
-        padTimer.start(kPadLookMilliseconds);
         PollPads();
     }
 }
 
 void CArenaFrame::PollPads() {
     pads.Poll([this](const PadInput& input) { OnPadInput(input); });
+    ScheduleReadingPads();
+}
+
+// While a controller is connected and the battle ticks, the tick reads it first thing: a timer of
+// its own would wake the game twice as often. Otherwise the pad timer reads, every tick's length
+// while a controller is connected, once a second while none is.
+void CArenaFrame::ScheduleReadingPads() {
+    if (!pads.Available()) {
+        return;
+    }
+    if (pads.AnyConnected() && tickTimer.Running()) {
+        padTimer.stop();
+        return;
+    }
     const int interval = pads.AnyConnected() ? kPadReadMilliseconds : kPadLookMilliseconds;
-    if (padTimer.interval() != interval) {
-        padTimer.setInterval(interval);
+    if (!padTimer.isActive() || padTimer.interval() != interval) {
+        padTimer.start(interval);
     }
 }
 
@@ -179,6 +194,9 @@ void CArenaFrame::OnPadInput(const PadInput& input) {
 }
 
 void CArenaFrame::BattleTick() {
+    if (pads.AnyConnected()) {
+        PollPads();
+    }
     RunTick(battle, art.View(), clientExtent, surface);
     canvas->ShowDrawn();
 }

@@ -65,6 +65,7 @@ private:
     void BattleTick();
     void StartReadingPads();
     void PollPads();
+    void ScheduleReadingPads();
     void OnPadInput(const PadInput& input);
     void OnClientResized();
     void DrawScene();
@@ -79,8 +80,8 @@ private:
     // The sprites and bars load as the window is built; the background once its menu is attached.
     GameArt art{GameArt::Background::Later};
     CTickTimer tickTimer;
-    // The controllers are read by a timer of their own, between ticks as keys arrive, and also
-    // while the setup dialog stops the tick.
+    // The controllers: read by the tick while one is connected, by a timer of their own while
+    // the setup dialog stops the tick or none is connected.
     CGamepadInput pads;
     QTimer padTimer;
     ClientExtent clientExtent;
