@@ -30,6 +30,8 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^i[3-6]86$")
 endif()
 set(CMAKE_LIBRARY_ARCHITECTURE ${skirmora_multiarch})
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/qemu-${skirmora_emulated})
+# pkg-config, this machine's, reads the target's package descriptions alone.
+set(ENV{PKG_CONFIG_LIBDIR} "/usr/lib/${skirmora_multiarch}/pkgconfig:/usr/share/pkgconfig")
 # Qt's configuration for the target finds its host tools through these.
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${skirmora_multiarch}/cmake)
